@@ -1,0 +1,64 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The nine weight classes, their names, colours and bounds, and the choice of the
+// class of an index.
+namespace zorvel {
+
+// A colour as 0x00BBGGRR: red in the low byte.
+using Colour = std::uint32_t;
+
+inline constexpr int firstClass = 1;
+inline constexpr int lastClass = 9;
+
+// Index 0 and 10 are never selected: they name and colour the neighbours of
+// classes 1 and 9.
+inline constexpr std::array<std::string_view, 11> categorie{
+    "INVISIBILE",
+    "GRAVE Magrezza",
+    "Moderata Magrezza",
+    "Sottopeso",
+    "PESO FORMA",
+    "Sovrappeso",
+    "1\u00B0 Grado Obesit\u00E0",
+    "2\u00B0 Grado Obesit\u00E0",
+    "Grande Obesit\u00E0",
+    "Obesit\u00E0 MOSTUOSA",
+    "ABNORME",
+};
+
+inline constexpr std::array<Colour, 11> classColours{
+    0x000080, 0x0000FF, 0x8080FF, 0x00C0C0, 0x00FF00, 0x8080FF,
+    0x0000FF, 0x000080, 0x000040, 0x000002, 0x000000,
+};
+
+// What the window shows for a class: the bounds under the two ends of the colour
+// bar and the colours of the bar's three boxes. In class 9 the left bound (60) is
+// greater than the right one (49,9): its scale runs backwards.
+struct WeightClass {
+    int number;
+    double leftBound;
+    double rightBound;
+    Colour poi;    // the class before
+    Colour adesso; // this class
+    Colour segue;  // the class after
+};
+
+// The class of a finite index; empty only for NaN.
+std::optional<int> selectClass(double indice);
+
+// The bounds and colours of class 1..9.
+const WeightClass& weightClass(int number);
+
+// The text of a bound as the window shows it ("16,1").
+std::string boundText(double bound);
+
+// The name at index 0..10 of categorie; empty outside.
+std::optional<std::string_view> nameOf(long long index);
+
+} // namespace zorvel
