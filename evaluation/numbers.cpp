@@ -18,7 +18,7 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 // long one (a pasted page of digits) goes to the heap.
 class PlainForm {
 public:
-    explicit PlainForm(std::size_t capacity) : onHeap_(capacity > small_.size()) {
+    explicit PlainForm(std::size_t capacity) : onHeap_(capacity > smallCapacity) {
         if (onHeap_) {
             large_.reserve(capacity);
         }
@@ -34,8 +34,9 @@ public:
     const char* end() const { return begin() + (onHeap_ ? large_.size() : size_); }
 
 private:
+    static constexpr std::size_t smallCapacity = 96;
     bool onHeap_;
-    std::array<char, 96> small_{};
+    std::array<char, smallCapacity> small_{};
     std::size_t size_ = 0;
     std::string large_;
 };
@@ -174,6 +175,11 @@ std::string formatNumber(double value, NumberFormat format) {
     if (value == 0.0) {
         return "0"; // never "-0"
     }
+    // Near the largest double, rounding to 15 digits would write a number beyond the
+    // double range ("1,79769313486232E+308") that no longer reads back; write the
+    // largest 15-digit number that does instead.
+    constexpr double largestWritable = 1.79769313486231e308;
+    value = std::clamp(value, -largestWritable, largestWritable);
     std::array<char, 64> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                       std::chars_format::general, 15);
