@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -107,6 +108,27 @@ void expectWellWritten(std::string_view written, std::string_view input)
     }
 }
 
+// The C library's reading of the same number: blanks around and grouping
+// separators dropped, the decimal comma turned into a point. strtod reads in the
+// "C" locale, which this program never changes.
+double readByStrtod(std::string_view text)
+{
+    const auto first = text.find_first_not_of(" \t");
+    const auto last = text.find_last_not_of(" \t");
+    text = text.substr(first, last - first + 1);
+    std::string plain;
+    bool inFraction = false;
+    for (char c : text) {
+        if (c == ',') {
+            plain += '.';
+            inFraction = true;
+        } else if (c != '.' || inFraction) {
+            plain += c;
+        }
+    }
+    return std::strtod(plain.c_str(), nullptr);
+}
+
 // The nearest integer, halves to the even one, for a value read as a double.
 double roundedHalfToEven(double value)
 {
@@ -141,6 +163,8 @@ void checkText(std::string_view text)
 
     const double value = *read;
     expect(std::isfinite(value), "a number that reads is finite", text, describe(value));
+    expect(value == readByStrtod(text), "a number reads as the C library reads it, correctly rounded", text,
+           describe(value) + " instead of " + describe(readByStrtod(text)));
 
     const double rounded = roundedHalfToEven(value);
     if (rounded >= -32768 && rounded <= 32767) {
