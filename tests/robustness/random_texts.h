@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+#include <random>
+#include <span>
+#include <string_view>
+
+// Texts of every kind a person (or a cat on the keyboard) might put into a box.
+namespace zorvel::monkey {
+
+using Noise = std::mt19937;
+
+struct TextKind {
+    std::string_view name;
+    QString (*make)(Noise&); // null: leave the box as the last calculation left it
+    int weight;              // how often it is drawn, relative to the other kinds
+};
+
+struct RandomText {
+    std::string_view kind;
+    std::optional<QString> text; // empty: leave the box as it is
+};
+
+// A text of a kind drawn by the kinds' weights.
+RandomText randomText(Noise& noise);
+
+} // namespace zorvel::monkey
