@@ -20,15 +20,20 @@ for file in "$zorvel" "$bare" "$timer"; do
 done
 
 work=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb=$!
 trap 'kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
 for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
+    [ -s "$work/display" ] && xdpyinfo -display ":$(head -n 1 "$work/display")" >/dev/null 2>&1 && break
     sleep 0.1
 done
 DISPLAY=:$(head -n 1 "$work/display")
 export DISPLAY
+if ! xdpyinfo >/dev/null 2>&1; then
+    echo "Xvfb did not start:" >&2
+    cat "$work/xvfb.log" >&2
+    exit 1
+fi
 export QT_QPA_PLATFORM=xcb
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
