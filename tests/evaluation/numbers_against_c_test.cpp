@@ -43,6 +43,19 @@ TEST(FormatNumber, WritesWhatPrintfWritesWithFifteenDigits)
             check(std::trunc(factor * metres * metres * 100) / 100);
         }
     }
+    for (int tens = -7; tens <= 16; ++tens) { // the edges of each decade
+        const double power = std::pow(10.0, tens);
+        for (double near : {std::nextafter(power, 0.0), power, std::nextafter(power, 1e300)}) {
+            check(near);
+            check(near * (1 - 5e-16));
+            check(near * (1 - 5e-15));
+        }
+    }
+    for (int i = 0; i < 20000; ++i) { // sixteen digits ending in 5: halfway at fifteen
+        const std::string digits = std::to_string(100'000'000'000'000 + noise() % 900'000'000'000'000) + "5";
+        for (int point = 1; point < 16; ++point)
+            check(std::strtod((digits.substr(0, point) + '.' + digits.substr(point)).c_str(), nullptr));
+    }
     for (int i = 0; i < 200000; ++i) {
         const double anyFinite = std::bit_cast<double>(noise() & 0x7FEF'FFFF'FFFF'FFFF);
         check(anyFinite);

@@ -1,5 +1,7 @@
 #include "evaluation/weight_classes.h"
 
+#include "evaluation/numbers.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -72,6 +74,9 @@ TEST(WeightClass, ShowsTheBoundsAndTheColoursOfItsNeighbours)
         EXPECT_EQ(row.number, c.number);
         EXPECT_EQ(boundText(row.leftBound), c.left);
         EXPECT_EQ(boundText(row.rightBound), c.right);
+        // The marker is placed from the texts the window shows: they must read back unchanged.
+        EXPECT_EQ(*parseNumber(c.left), row.leftBound);
+        EXPECT_EQ(*parseNumber(c.right), row.rightBound);
         EXPECT_EQ(row.poi, classColours[c.number - 1]);
         EXPECT_EQ(row.adesso, classColours[c.number]);
         EXPECT_EQ(row.segue, classColours[c.number + 1]);
