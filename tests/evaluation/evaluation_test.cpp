@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
 using namespace zorvel;
 
 TEST(Evaluate, TurnsTwoTextsIntoEveryResult)

@@ -83,14 +83,6 @@ TEST(WeightClass, ShowsTheBoundsAndTheColoursOfItsNeighbours)
     }
 }
 
-TEST(WeightClass, ColoursAreStoredWithRedInTheLowByte)
-{
-    EXPECT_EQ(weightClass(1).adesso, 0x0000FFu);  // red
-    EXPECT_EQ(weightClass(3).adesso, 0x00C0C0u);  // olive yellow: red and green
-    EXPECT_EQ(weightClass(4).adesso, 0x00FF00u);  // green
-    EXPECT_EQ(weightClass(9).segue, 0x000000u);   // black after the last class
-}
-
 TEST(NameOf, NamesTheClassesAndTheirTwoOuterNeighbours)
 {
     EXPECT_EQ(nameOf(0), "INVISIBILE");
