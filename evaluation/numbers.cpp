@@ -140,7 +140,7 @@ std::optional<double> readShortNumber(const NumberParts& parts) {
 // long one (a pasted page of digits) goes to the heap.
 class PlainForm {
 public:
-    explicit PlainForm(std::size_t capacity) : onHeap_(capacity > small_.size()) {
+    explicit PlainForm(std::size_t capacity) : onHeap_(capacity > smallCapacity) {
         if (onHeap_) {
             large_.reserve(capacity);
         }
@@ -156,8 +156,9 @@ public:
     const char* end() const { return begin() + (onHeap_ ? large_.size() : size_); }
 
 private:
+    static constexpr std::size_t smallCapacity = 96;
     bool onHeap_;
-    std::array<char, 96> small_{};
+    std::array<char, smallCapacity> small_{};
     std::size_t size_ = 0;
     std::string large_;
 };
