@@ -22,8 +22,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 8> typedText
     {"45", "1,58"}, {"88,5", "180"}, {"130", "1,65"}, {"63.2", "171"},
 }};
 
-void WholeEvaluation(benchmark::State& state)
-{
+void WholeEvaluation(benchmark::State& state) {
     std::size_t next = 0;
     for (auto _ : state) {
         const auto& [weight, height] = typedTexts[next];
@@ -35,8 +34,7 @@ void WholeEvaluation(benchmark::State& state)
 }
 BENCHMARK(WholeEvaluation);
 
-double readWithFromChars(std::string_view text)
-{
+double readWithFromChars(std::string_view text) {
     std::array<char, 32> copy{};
     const std::size_t length = std::min(text.size(), copy.size());
     std::replace_copy(text.begin(), text.begin() + length, copy.begin(), ',', '.');
@@ -45,8 +43,7 @@ double readWithFromChars(std::string_view text)
     return value;
 }
 
-void FromCharsFloor(benchmark::State& state)
-{
+void FromCharsFloor(benchmark::State& state) {
     std::size_t next = 0;
     for (auto _ : state) {
         const auto& [weight, height] = typedTexts[next];
@@ -63,8 +60,7 @@ BENCHMARK(FromCharsFloor);
 // Prints the usual table and keeps the time per iteration of each benchmark, in ns.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
+    void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         // Processor time, not wall time: the machine is shared, and waiting for a core
         // is not time spent evaluating. Means stand in when only aggregates are shown.
@@ -79,8 +75,7 @@ public:
 
 private:
     // With repetitions, the fastest run is the one least disturbed by other work.
-    void keepFastest(const std::string& name, double nanoseconds)
-    {
+    void keepFastest(const std::string& name, double nanoseconds) {
         const auto [at, added] = nanoseconds_.emplace(name, nanoseconds);
         if (!added)
             at->second = std::min(at->second, nanoseconds);
@@ -90,8 +85,7 @@ private:
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

@@ -7,8 +7,7 @@
 
 using namespace zorvel;
 
-TEST(Evaluate, TurnsTwoTextsIntoEveryResult)
-{
+TEST(Evaluate, TurnsTwoTextsIntoEveryResult) {
     const auto result = evaluate("70", "175");
     ASSERT_TRUE(result.ok());
     const Evaluation& e = *result;
@@ -29,8 +28,7 @@ TEST(Evaluate, TurnsTwoTextsIntoEveryResult)
     EXPECT_NEAR(e.markerX, 3214.69f, 0.01f);
 }
 
-TEST(Evaluate, ReadsPointsAsDecimalSeparatorsInBothTexts)
-{
+TEST(Evaluate, ReadsPointsAsDecimalSeparatorsInBothTexts) {
     const struct {
         std::string_view weight;
         std::string_view height;
@@ -60,8 +58,7 @@ TEST(Evaluate, ReadsPointsAsDecimalSeparatorsInBothTexts)
     }
 }
 
-TEST(Evaluate, ReportsTheFirstTextThatFails)
-{
+TEST(Evaluate, ReportsTheFirstTextThatFails) {
     const struct {
         std::string_view weight;
         std::string_view height;
@@ -85,8 +82,7 @@ TEST(Evaluate, ReportsTheFirstTextThatFails)
     }
 }
 
-TEST(Evaluate, CallsHugeResultsTooLarge)
-{
+TEST(Evaluate, CallsHugeResultsTooLarge) {
     for (const auto& [weight, height] : {std::pair{"1E308", "0,0001"}, {"1E307", "1"}}) {
         SCOPED_TRACE(std::string(weight) + " kg, " + height);
         const auto result = evaluate(weight, height);

@@ -7,8 +7,7 @@
 
 using namespace zorvel;
 
-TEST(PlaceMarker, MapsTheBoundsOntoTheBar)
-{
+TEST(PlaceMarker, MapsTheBoundsOntoTheBar) {
     const struct {
         double indice;
         std::string_view left;
@@ -35,8 +34,7 @@ TEST(PlaceMarker, MapsTheBoundsOntoTheBar)
     }
 }
 
-TEST(PlaceMarker, FailsOnBoundsItCannotUse)
-{
+TEST(PlaceMarker, FailsOnBoundsItCannotUse) {
     const auto captions = placeMarker(22.85, "Min", "Max");
     ASSERT_FALSE(captions.ok());
     EXPECT_EQ(captions.error(), (Failure{Input::leftBound, Problem::notANumber}));
@@ -48,8 +46,7 @@ TEST(PlaceMarker, FailsOnBoundsItCannotUse)
 }
 
 // Far off the scale the marker lies beyond every float, but is never converted out of range.
-TEST(PlaceMarker, StaysDefinedFarOffTheScale)
-{
+TEST(PlaceMarker, StaysDefinedFarOffTheScale) {
     const auto far = placeMarker(1e300, "60", "49,9");
     ASSERT_TRUE(far.ok());
     EXPECT_LE(*far, std::numeric_limits<float>::lowest());
@@ -58,8 +55,7 @@ TEST(PlaceMarker, StaysDefinedFarOffTheScale)
     EXPECT_GE(*beyondDouble, std::numeric_limits<float>::max());
 }
 
-TEST(ToSinglePrecision, RoundsToNearestAndOverflowsToInfinity)
-{
+TEST(ToSinglePrecision, RoundsToNearestAndOverflowsToInfinity) {
     constexpr float infinity = std::numeric_limits<float>::infinity();
     EXPECT_EQ(toSinglePrecision(3214.6875000000014), 3214.6875f);
     EXPECT_EQ(toSinglePrecision(1.0 / 3), 1.0f / 3);

@@ -12,8 +12,7 @@ constexpr Failure heightNotANumber{Input::height, Problem::notANumber};
 constexpr Failure heightOutOfRange{Input::height, Problem::outOfRange};
 } // namespace
 
-TEST(WithDecimalCommas, TurnsEveryPointIntoAComma)
-{
+TEST(WithDecimalCommas, TurnsEveryPointIntoAComma) {
     EXPECT_EQ(withDecimalCommas("70.5"), "70,5");
     EXPECT_EQ(withDecimalCommas("1.2.3"), "1,2,3");
     EXPECT_EQ(withDecimalCommas(".5."), ",5,");
@@ -23,8 +22,7 @@ TEST(WithDecimalCommas, TurnsEveryPointIntoAComma)
 }
 
 // Above 10 (after rounding) the height is in centimetres, otherwise in metres.
-TEST(AltezzaM, ChoosesTheUnitFromTheRoundedValue)
-{
+TEST(AltezzaM, ChoosesTheUnitFromTheRoundedValue) {
     const struct {
         std::string_view text;
         double metres;
@@ -41,8 +39,7 @@ TEST(AltezzaM, ChoosesTheUnitFromTheRoundedValue)
     }
 }
 
-TEST(AltezzaM, FailsOnTextsThatAreNotSixteenBitNumbers)
-{
+TEST(AltezzaM, FailsOnTextsThatAreNotSixteenBitNumbers) {
     const struct {
         std::string_view text;
         Failure failure;
@@ -59,8 +56,7 @@ TEST(AltezzaM, FailsOnTextsThatAreNotSixteenBitNumbers)
     }
 }
 
-TEST(Indice, DividesTwiceAndTruncatesToTwoDecimals)
-{
+TEST(Indice, DividesTwiceAndTruncatesToTwoDecimals) {
     const struct {
         std::string_view weight;
         double metres;
@@ -82,8 +78,7 @@ TEST(Indice, DividesTwiceAndTruncatesToTwoDecimals)
 
 // Zero and negative weights and heights are rejected through evaluate(); here, what
 // only the index itself can run into.
-TEST(Indice, RejectsWeightsThatAreNotNumbersAndIndicesTooLarge)
-{
+TEST(Indice, RejectsWeightsThatAreNotNumbersAndIndicesTooLarge) {
     const auto notANumber = indice("7,0,5", 1.75);
     ASSERT_FALSE(notANumber.ok());
     EXPECT_EQ(notANumber.error(), (Failure{Input::weight, Problem::notANumber}));
@@ -95,8 +90,7 @@ TEST(Indice, RejectsWeightsThatAreNotNumbersAndIndicesTooLarge)
     }
 }
 
-TEST(NormalBound, ReadsTheFirstStepBackBeforeTheSecond)
-{
+TEST(NormalBound, ReadsTheFirstStepBackBeforeTheSecond) {
     const struct {
         double factor;
         double metres;

@@ -17,14 +17,12 @@ using namespace zorvel;
 
 namespace {
 
-std::string withComma(std::string text)
-{
+std::string withComma(std::string text) {
     std::replace(text.begin(), text.end(), '.', ',');
     return text;
 }
 
-std::string printed(double value)
-{
+std::string printed(double value) {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.15G", value);
     return withComma(buffer);
@@ -32,8 +30,7 @@ std::string printed(double value)
 
 } // namespace
 
-TEST(FormatNumber, WritesWhatPrintfWritesWithFifteenDigits)
-{
+TEST(FormatNumber, WritesWhatPrintfWritesWithFifteenDigits) {
     std::mt19937_64 noise(20261207);
     auto check = [](double value) { ASSERT_EQ(formatNumber(value), printed(value)) << std::hexfloat << value; };
     for (int n = 1; n <= 32767; ++n) { // first steps and bounds of every height in centimetres
@@ -65,8 +62,7 @@ TEST(FormatNumber, WritesWhatPrintfWritesWithFifteenDigits)
     }
 }
 
-TEST(ParseNumber, ReadsWhatStrtodReads)
-{
+TEST(ParseNumber, ReadsWhatStrtodReads) {
     std::mt19937_64 noise(7);
     auto digits = [&noise](std::size_t count) {
         std::string text;

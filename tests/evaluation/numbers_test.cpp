@@ -23,16 +23,14 @@ struct RejectCase {
 constexpr NumberError notNumber = NumberError::notANumber;
 constexpr NumberError tooBig = NumberError::outOfRange;
 
-void expectReads(std::string_view text, double value, NumberFormat format = italianFormat)
-{
+void expectReads(std::string_view text, double value, NumberFormat format = italianFormat) {
     SCOPED_TRACE(std::string("text \"") + std::string(text) + "\"");
     const auto read = parseNumber(text, format);
     ASSERT_TRUE(read.ok());
     EXPECT_EQ(*read, value);
 }
 
-void expectRejects(std::string_view text, NumberError error)
-{
+void expectRejects(std::string_view text, NumberError error) {
     SCOPED_TRACE(std::string("text \"") + std::string(text) + "\"");
     const auto read = parseNumber(text);
     ASSERT_FALSE(read.ok()) << "read as " << *read;
@@ -41,8 +39,7 @@ void expectRejects(std::string_view text, NumberError error)
 
 } // namespace
 
-TEST(ParseNumber, ReadsWhatPeopleType)
-{
+TEST(ParseNumber, ReadsWhatPeopleType) {
     const ReadCase cases[] = {
         {"70", 70}, {"1,75", 1.75}, {"0,1", 0.1}, {"  72,25\t", 72.25}, {"\t\t5 ", 5},
         {"+5", 5}, {"-5", -5}, {"-0,5", -0.5}, {"007", 7},
@@ -60,8 +57,7 @@ TEST(ParseNumber, ReadsWhatPeopleType)
         expectReads(c.text, c.value);
 }
 
-TEST(ParseNumber, RejectsWhatIsNotANumber)
-{
+TEST(ParseNumber, RejectsWhatIsNotANumber) {
     const RejectCase cases[] = {
         {"", notNumber}, {"   ", notNumber}, {"\t", notNumber}, {"+", notNumber}, {"-", notNumber}, {",", notNumber}, {"-,", notNumber},
         {"1,2,3", notNumber},  // two decimal separators
@@ -80,8 +76,7 @@ TEST(ParseNumber, RejectsWhatIsNotANumber)
         expectRejects(c.text, c.error);
 }
 
-TEST(ParseNumber, ReadsAMegabyteOfText)
-{
+TEST(ParseNumber, ReadsAMegabyteOfText) {
     const std::string zeros(1'000'000, '0');
     expectReads(zeros + "1", 1);
     expectReads("1," + zeros + "1", 1);
@@ -91,8 +86,7 @@ TEST(ParseNumber, ReadsAMegabyteOfText)
     expectRejects(zeros + "x", notNumber);
 }
 
-TEST(ParseNumber, TakesItsSeparatorsFromTheFormat)
-{
+TEST(ParseNumber, TakesItsSeparatorsFromTheFormat) {
     const NumberFormat english{'.', ','};
     expectReads("1,234.5", 1234.5, english);
     expectReads("1.75", 1.75, english);
@@ -100,8 +94,7 @@ TEST(ParseNumber, TakesItsSeparatorsFromTheFormat)
     EXPECT_FALSE(parseNumber("1.234,5", english).ok());
 }
 
-TEST(ParseInt16, RoundsHalvesToEvenWithinSixteenBits)
-{
+TEST(ParseInt16, RoundsHalvesToEvenWithinSixteenBits) {
     const struct {
         std::string_view text;
         int value;
@@ -130,8 +123,7 @@ TEST(ParseInt16, RoundsHalvesToEvenWithinSixteenBits)
     }
 }
 
-TEST(FormatNumber, WritesAtMostFifteenSignificantDigits)
-{
+TEST(FormatNumber, WritesAtMostFifteenSignificantDigits) {
     const struct {
         double value;
         std::string_view text;
@@ -150,8 +142,7 @@ TEST(FormatNumber, WritesAtMostFifteenSignificantDigits)
 }
 
 // Every two-decimal index is written as a person would write it, and reads back unchanged.
-TEST(FormatNumber, RoundTripsEveryTwoDecimalIndex)
-{
+TEST(FormatNumber, RoundTripsEveryTwoDecimalIndex) {
     for (int hundredths = 0; hundredths <= 7000; ++hundredths) {
         const double value = hundredths / 100.0;
         std::string expected = std::to_string(hundredths / 100);

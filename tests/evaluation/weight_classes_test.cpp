@@ -25,8 +25,7 @@ constexpr HundredthsRange classRanges[] = {
     {2991, 3490, 6}, {3491, 4000, 7}, {4001, 4990, 8}, {4991, 100000, 9},
 };
 
-int expectedClass(int hundredths)
-{
+int expectedClass(int hundredths) {
     for (const auto& range : classRanges)
         if (hundredths >= range.first && hundredths <= range.last)
             return range.weightClass;
@@ -35,16 +34,14 @@ int expectedClass(int hundredths)
 
 } // namespace
 
-TEST(SelectClass, PicksTheClassOfEveryTwoDecimalIndex)
-{
+TEST(SelectClass, PicksTheClassOfEveryTwoDecimalIndex) {
     for (int hundredths = 0; hundredths <= 7000; ++hundredths) {
         const double indice = hundredths / 100.0;
         ASSERT_EQ(selectClass(indice), expectedClass(hundredths)) << "indice " << indice;
     }
 }
 
-TEST(SelectClass, CoversEveryNumberButNaN)
-{
+TEST(SelectClass, CoversEveryNumberButNaN) {
     constexpr double infinity = std::numeric_limits<double>::infinity();
     const struct {
         double indice;
@@ -58,8 +55,7 @@ TEST(SelectClass, CoversEveryNumberButNaN)
     EXPECT_EQ(selectClass(std::nan("")), std::nullopt);
 }
 
-TEST(WeightClass, ShowsTheBoundsAndTheColoursOfItsNeighbours)
-{
+TEST(WeightClass, ShowsTheBoundsAndTheColoursOfItsNeighbours) {
     const struct {
         int number;
         std::string_view left;
@@ -83,8 +79,7 @@ TEST(WeightClass, ShowsTheBoundsAndTheColoursOfItsNeighbours)
     }
 }
 
-TEST(NameOf, NamesTheClassesAndTheirTwoOuterNeighbours)
-{
+TEST(NameOf, NamesTheClassesAndTheirTwoOuterNeighbours) {
     EXPECT_EQ(nameOf(0), "INVISIBILE");
     EXPECT_EQ(nameOf(4), "PESO FORMA");
     EXPECT_EQ(nameOf(10), "ABNORME");
