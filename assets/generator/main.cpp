@@ -1,5 +1,6 @@
 // Rebuilds every generated class picture and icon from the drawing code and the
-// icon's SVG. Usage: zorvel_asset_generator <project source dir>
+// icon's SVG. Usage: zorvel_asset_generator <project source dir> [<output dir>]
+// The output goes into the source tree unless another directory is given.
 #include "assets/generator/bitmap_file.h"
 #include "assets/generator/contact_sheet.h"
 #include "assets/generator/figure_builds.h"
@@ -47,12 +48,13 @@ bool writeImage(const QString& path, const QImage& image)
 int main(int argc, char* argv[])
 {
     QGuiApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <project source dir>\n", argv[0]);
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: %s <project source dir> [<output dir>]\n", argv[0]);
         return 2;
     }
-    const QDir root(QString::fromLocal8Bit(argv[1]));
-    const QString svgPath = root.filePath(QStringLiteral("assets/icon/io.zorvel.Zorvel.svg"));
+    const QDir sources(QString::fromLocal8Bit(argv[1]));
+    const QDir root(QString::fromLocal8Bit(argv[argc - 1]));
+    const QString svgPath = sources.filePath(QStringLiteral("assets/icon/io.zorvel.Zorvel.svg"));
     if (!QFile::exists(svgPath)) {
         std::fprintf(stderr, "no icon source at %s\n", qPrintable(svgPath));
         return 1;
