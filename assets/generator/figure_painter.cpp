@@ -123,7 +123,7 @@ struct Skeleton {
 Skeleton skeletonOf(const FigureBuild& b)
 {
     Skeleton s{};
-    s.headTop = 4.0 + 4.0 * b.stoop;
+    s.headTop = 4.0 + 4.0 * b.stoop + 0.3 * b.bellySag; // heavy men have short necks
     const double droop = 3.0 * b.stoop;
     const double bellyY = 56.0 + 1.4 * b.bellySag;
     for (int side = 0; side < 2; ++side) {
@@ -131,7 +131,8 @@ Skeleton skeletonOf(const FigureBuild& b)
         // The arms hang down the sides, pushed out by a belly wider than the shoulders.
         const double elbowOut = std::max(b.shoulderHalfWidth - 0.5, b.bellyHalfWidth * 0.97) + b.armWidth * 0.5;
         const double wristOut = std::max(b.hipHalfWidth + 0.5, b.bellyHalfWidth * 0.9) + b.armWidth * 0.55;
-        s.shoulder[side] = onSide(sign, b.shoulderHalfWidth - b.armWidth * 0.5, kShoulderY + 3.5 + droop);
+        // The shoulder joint sits low enough for the arm's rounded top to stay under the shirt.
+        s.shoulder[side] = onSide(sign, b.shoulderHalfWidth - b.armWidth * 0.6, kShoulderY + 2.5 + b.armWidth * 0.6 + droop);
         s.elbow[side] = onSide(sign, elbowOut, std::max(53.0, bellyY - 2.0));
         s.wrist[side] = onSide(sign, wristOut, 72.0 + 0.5 * b.bellySag);
         if (b.stoop > 0) {
@@ -216,7 +217,7 @@ void paintShirt(QPainter& painter, const FigureBuild& b, const Skeleton& s)
     std::vector<Stroke> sleeves;
     for (int side = 0; side < 2; ++side) {
         // Each sleeve starts inside the body, so only its open end shows.
-        const QPointF sleeveStart = s.shoulder[side] + QPointF((side == 0 ? 1.0 : -1.0) * 1.5, 1.5);
+        const QPointF sleeveStart = s.shoulder[side] + QPointF((side == 0 ? 1.0 : -1.0) * 2.0, 3.0);
         const QPointF sleeveEnd = s.shoulder[side] + (s.elbow[side] - s.shoulder[side]) * 0.6;
         sleeves.push_back(limb({sleeveStart, sleeveEnd}, b.armWidth + 2.6, Qt::FlatCap));
     }
@@ -264,7 +265,7 @@ void paintHead(QPainter& painter, const FigureBuild& b, const Skeleton& s)
     const QPointF centre(kCentreX, s.headTop + halfHeight);
 
     QPainterPath neck;
-    const double neckHalf = 2.2 + w * 0.25;
+    const double neckHalf = 2.2 + w * 0.25 + 0.25 * b.bellySag;
     neck.addRect(QRectF(kCentreX - neckHalf, centre.y() + halfHeight - 4, 2 * neckHalf, kShoulderY + 6 - centre.y() - halfHeight));
     drawPart(painter, neck, kSkin);
 
