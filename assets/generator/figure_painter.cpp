@@ -300,7 +300,12 @@ void paintHead(QPainter& painter, const FigureBuild& b, const Skeleton& s)
     fringe.lineTo(kCentreX + w + 2, centre.y() - halfHeight - 2);
     fringe.lineTo(kCentreX - w - 2, centre.y() - halfHeight - 2);
     fringe.closeSubpath();
-    const QPainterPath hair = ellipse(centre + QPointF(0, -0.5), w + 0.7, halfHeight + 0.7).intersected(top.united(fringe));
+    QPainterPath sideburns;
+    for (double side : {-1.0, 1.0})
+        sideburns.addRect(QRectF(kCentreX + side * (w + 1.0) - (side < 0 ? 0.0 : w * 0.2 + 1.0), centre.y() - halfHeight,
+                                 w * 0.2 + 1.0, halfHeight - 1.0));
+    const QPainterPath hair = ellipse(centre + QPointF(0, -0.5), w + 0.7, halfHeight + 0.7)
+                                  .intersected(top.united(fringe).united(sideburns));
     drawPart(painter, hair.simplified(), kHair);
 
     // Features; a stooping man looks down, so his sit lower.
