@@ -60,10 +60,10 @@ void keepOnTopWithoutTaskbarButton(QWidget& window) {
     // call for skipping the task bar. It merges what it sets with what the
     // unmapped window already carries, so both survive the map.
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11) {
+    xcb_connection_t* connection = x11 && QGuiApplication::platformName() == QLatin1String("xcb") ? x11->connection() : nullptr;
+    if (!connection) {
         return;
     }
-    xcb_connection_t* connection = x11->connection();
     const auto nativeWindow = static_cast<xcb_window_t>(window.winId());
     const xcb_atom_t stateProperty = internAtom(connection, "_NET_WM_STATE");
     std::vector<xcb_atom_t> states = readAtoms(connection, nativeWindow, stateProperty);
