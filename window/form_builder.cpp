@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QWidget>
 
 #include <algorithm>
@@ -50,10 +52,22 @@ QLabel* makeLabel(const ControlDesign& control, QWidget* parent) {
     return label;
 }
 
+// An etched outline with the caption set into its top edge, and the same background
+// as the window inside, so that opaque labels in it do not stand out. The children
+// keep the application's style.
+QGroupBox* makeFrame(const ControlDesign& control, QWidget* parent) {
+    auto* frame = new QGroupBox(toQString(control.text), parent);
+    if (QStyle* outlineStyle = QStyleFactory::create(QStringLiteral("Windows"))) {
+        outlineStyle->setParent(frame);
+        frame->setStyle(outlineStyle);
+    }
+    return frame;
+}
+
 QWidget* makeControl(const ControlDesign& control, QWidget* parent) {
     switch (control.kind) {
     case ControlKind::frame:
-        return new QGroupBox(toQString(control.text), parent);
+        return makeFrame(control, parent);
     case ControlKind::label:
         return makeLabel(control, parent);
     case ControlKind::textBox: {
