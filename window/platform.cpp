@@ -6,7 +6,6 @@
 #include <cstring>
 
 #if defined(Q_OS_WIN)
-#include <QWindow>
 #include <windows.h>
 #elif QT_CONFIG(xcb)
 #include <xcb/xcb.h>
@@ -22,11 +21,9 @@ namespace zorvel {
 #if defined(Q_OS_WIN)
 
 void keepOnTopWithoutTaskbarButton(QWidget& window) {
-    const auto handle = reinterpret_cast<HWND>(window.winId());
-    // A window owned by a hidden window gets no task-bar button.
-    static QWindow hiddenOwner;
-    SetWindowLongPtrW(handle, GWLP_HWNDPARENT, static_cast<LONG_PTR>(hiddenOwner.winId()));
-    SetWindowPos(handle, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+    // HWND_TOPMOST without moving or resizing. The task-bar button stays: the usual
+    // cure, a hidden owner window, fights Qt's own handling of transient parents.
+    SetWindowPos(reinterpret_cast<HWND>(window.winId()), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
 }
 
 #elif QT_CONFIG(xcb)

@@ -12,8 +12,8 @@ namespace zorvel {
 void preferX11(int argc, char* argv[]);
 
 // Asks, before the window is mapped, for it to stay above all windows that are not
-// themselves topmost and to have no task-bar button. Window managers drop these
-// states when a window is hidden, so call it before every show.
+// themselves topmost and, on X11, to have no task-bar button. Window managers drop
+// these states when a window is hidden, so call it before every show.
 void keepOnTopWithoutTaskbarButton(QWidget& window);
 
 } // namespace zorvel
