@@ -189,9 +189,14 @@ void CalculationTest::calculation() {
     if (markerPixel > 2 && markerPixel < window_->width() - 2) {
         QCOMPARE(shot.pixelColor(markerPixel, 300), window_->palette().color(QPalette::WindowText));
     }
-    // The picture in front of the white panel, stretched over its whole box.
+    // The picture, whose background is near-white but never pure white, covers its
+    // whole box in front of the pure white panel.
     const QRect picture = control("Image1")->geometry();
-    QVERIFY(shot.pixelColor(picture.center()) != QColor(Qt::white) || shot.pixelColor(picture.topLeft()) != QColor(Qt::white));
+    for (const QPoint corner : {picture.topLeft(), picture.topRight(), picture.bottomLeft(), picture.bottomRight()}) {
+        QVERIFY(shot.pixelColor(corner) != QColor(Qt::white));
+    }
+    QCOMPARE(shot.pixelColor(picture.left() - 1, picture.center().y()), QColor(Qt::white));
+    QCOMPARE(shot.pixelColor(picture.right() + 1, picture.center().y()), QColor(Qt::white));
 }
 
 void CalculationTest::failureKeepsEarlierWrites_data() {
