@@ -38,6 +38,17 @@ constexpr double kCrotchY = 82;
 constexpr double kKneeY = 99;
 constexpr double kAnkleY = 117;
 
+// The row of the belly's widest point: a heavier belly sits lower.
+double bellyRow(const FigureBuild& b)
+{
+    return 56.0 + 1.4 * b.bellySag;
+}
+
+double collarHalfWidth(const FigureBuild& b)
+{
+    return 3.0 + b.headHalfWidth * 0.25;
+}
+
 QPointF onSide(double sign, double dx, double y)
 {
     return {kCentreX + sign * dx, y};
@@ -66,7 +77,7 @@ Stroke limb(std::initializer_list<QPointF> joints, double width, Qt::PenCapStyle
 void drawPiece(QPainter& painter, const std::vector<QPainterPath>& shapes, const std::vector<Stroke>& strokes,
                const QColor& fill)
 {
-    constexpr double kOutlinePass = 2 * 1.3;
+    constexpr double kOutlinePass = 2 * kOutlineWidth; // half of it shows outside the fill
     for (const QPainterPath& shape : shapes)
         painter.strokePath(shape, QPen(kOutline, kOutlinePass, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     for (const Stroke& stroke : strokes)
@@ -125,7 +136,7 @@ Skeleton skeletonOf(const FigureBuild& b)
     Skeleton s{};
     s.headTop = 4.0 + 4.0 * b.stoop + 0.3 * b.bellySag; // heavy men have short necks
     const double droop = 3.0 * b.stoop;
-    const double bellyY = 56.0 + 1.4 * b.bellySag;
+    const double bellyY = bellyRow(b);
     for (int side = 0; side < 2; ++side) {
         const double sign = side == 0 ? -1.0 : 1.0;
         // The arms hang down the sides, pushed out by a belly wider than the shoulders.
@@ -190,9 +201,9 @@ void paintLegs(QPainter& painter, const FigureBuild& b, const Skeleton& s)
 
 QPainterPath torsoOutline(const FigureBuild& b)
 {
-    const double neckHalf = 3.0 + b.headHalfWidth * 0.25;
+    const double neckHalf = collarHalfWidth(b);
     const double shoulderY = kShoulderY + 3.0 * b.stoop; // a stooping man's shoulders droop
-    const double bellyY = 56.0 + 1.4 * b.bellySag;
+    const double bellyY = bellyRow(b);
     const double hemDip = 1.5 + 1.2 * b.bellySag; // a heavy belly pulls the hem down
 
     QPainterPath half;
@@ -225,7 +236,7 @@ void paintShirt(QPainter& painter, const FigureBuild& b, const Skeleton& s)
 
     if (b.bellySag > 0) {
         // The round of a heavy belly: a shade along its underside and a crease.
-        const double bellyY = 56.0 + 1.4 * b.bellySag;
+        const double bellyY = bellyRow(b);
         QPainterPath lit = ellipse({kCentreX, bellyY - 2.5}, b.bellyHalfWidth * 0.93, kHemY - bellyY + 1.5 + 0.6 * b.bellySag);
         QPainterPath lower;
         lower.addRect(QRectF(0, bellyY - 4, kShownWidth, kShownHeight));
@@ -235,7 +246,7 @@ void paintShirt(QPainter& painter, const FigureBuild& b, const Skeleton& s)
         navel.quadTo(kCentreX, bellyY + 3.2, kCentreX + 1.2, bellyY + 2);
         drawLine(painter, navel);
     }
-    const double neckHalf = 3.0 + b.headHalfWidth * 0.25;
+    const double neckHalf = collarHalfWidth(b);
     QPainterPath collar;
     collar.moveTo(kCentreX - neckHalf, kShoulderY - 1);
     collar.quadTo(kCentreX, kShoulderY + 5, kCentreX + neckHalf, kShoulderY - 1);
@@ -289,7 +300,12 @@ void paintHead(QPainter& painter, const FigureBuild& b, const Skeleton& s)
     fringe.lineTo(kCentreX + w + 2, centre.y() - halfHeight - 2);
     fringe.lineTo(kCentreX - w - 2, centre.y() - halfHeight - 2);
     fringe.closeSubpath();
-    const QPainterPath hair = ellipse(centre + QPointF(0, -0.5), w + 0.7, halfHeight + 0.7).intersected(top.united(fringe));
+    QPainterPath sideburns;
+    for (double side : {-1.0, 1.0})
+        sideburns.addRect(QRectF(kCentreX + side * (w + 1.0) - (side < 0 ? 0.0 : w * 0.2 + 1.0), centre.y() - halfHeight,
+                                 w * 0.2 + 1.0, halfHeight - 1.0));
+    const QPainterPath hair = ellipse(centre + QPointF(0, -0.5), w + 0.7, halfHeight + 0.7)
+                                  .intersected(top.united(fringe).united(sideburns));
     drawPart(painter, hair.simplified(), kHair);
 
     // Features; a stooping man looks down, so his sit lower.
