@@ -227,10 +227,13 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 // The frame the window manager puts around the window is unknown until the window is
-// mapped; once it is known (by the first paint), centre the framed window again.
+// mapped; once it is known (by the first paint), centre the framed window again, once:
+// later changes of the frame must not pull a window the user moved back.
 bool MainWindow::event(QEvent* event) {
-    if (event->type() == QEvent::Paint && windowHandle() && windowHandle()->frameMargins() != centredFrameMargins_) {
+    if (event->type() == QEvent::Paint && !framedWindowCentred_ && windowHandle() &&
+        windowHandle()->frameMargins() != centredFrameMargins_) {
         centreOnScreen();
+        framedWindowCentred_ = true;
     }
     return QWidget::event(event);
 }

@@ -74,6 +74,7 @@ private:
     int pictureId_ = 0;
     float markerX_;
     QMargins centredFrameMargins_;
+    bool framedWindowCentred_ = false;
 };
 
 } // namespace zorvel
