@@ -18,6 +18,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 
 using namespace zorvel;
@@ -47,7 +49,12 @@ std::string utf8(const QString& text) { return text.toStdString(); }
 QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 // For failure reports: long texts cut short, everything else as typed.
-QString shortened(const QString& text) { return text.size() > 60 ? text.left(60) + "... (" + QString::number(text.size()) + " characters)" : text; }
+QString shortened(const QString& text)
+{
+    if (text.size() <= 60)
+        return text;
+    return text.left(60) + "... (" + QString::number(text.size()) + " characters)";
+}
 
 // What a calculation writes, as the widgets show it.
 struct Results {
