@@ -22,6 +22,7 @@ Calculation = namedtuple("Calculation", [
     "shown_weight", "index", "lowest", "highest", "category", "left_bound", "right_bound",
     "marker_twips",
 ])
+Calculation.class_name = property(lambda self: CLASS_NAME[self.category])
 
 CALCULATIONS = [
     Calculation("class 4, 70 kg and 175 cm", "70", "175",
@@ -48,6 +49,16 @@ CURRENT_BAR = (24, 288, 281, 25)     # adesso
 NEXT_BOX = (304, 288, 25, 25)        # segue, cut by the window's right edge
 INDEX_BOX = (128, 272, 57, 17)       # the blue box under the index text
 CLIENT_SIZE = (327, 326)
+
+# The labels that show a calculation's results, by the Calculation field they show.
+RESULT_LABELS = {
+    "index": (136, 274, 41, 17),        # Label3
+    "lowest": (184, 32, 49, 17),        # minP
+    "highest": (184, 56, 49, 17),       # MaxP
+    "left_bound": (24, 312, 33, 17),    # Dp, cut by the window's bottom edge
+    "right_bound": (272, 312, 33, 17),  # Sp, likewise
+    "class_name": (8, 240, 313, 17),    # tipoT
+}
 
 # The marker line runs from y 292 to 306; this row crosses it and all three boxes.
 BAR_ROW = 300

@@ -21,11 +21,21 @@ class ProgramTestCase(unittest.TestCase):
         cls.session = XSession()
         cls.addClassCleanup(cls.session.close)
         cls.session.__enter__()
+        cls.prepare_session()
         env = dict(cls.extra_env)
         if cls.scale != 1:
             env["QT_SCALE_FACTOR"] = str(cls.scale)
         cls.program = cls.session.start(program_command(), extra_env=env)
         cls.window = cls.session.wait_for_window("Zorvel")
+        cls.program_started()
+
+    @classmethod
+    def prepare_session(cls):
+        """Runs in the new X session before the program starts."""
+
+    @classmethod
+    def program_started(cls):
+        """Runs once the program's window is on the screen."""
 
     def setUp(self):
         self.assertIsNone(self.program.poll(), "the program is no longer running")
