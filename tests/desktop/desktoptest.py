@@ -56,7 +56,8 @@ class ProgramTestCase(unittest.TestCase):
     def fill(self, box, text):
         self.click(box)
         self.session.key("ctrl+a", "BackSpace")
-        self.session.type_text(text)
+        if text:
+            self.session.type_text(text)
 
     def calculate(self, weight, height):
         self.fill(layout.WEIGHT_BOX, weight)
@@ -116,3 +117,34 @@ class ProgramTestCase(unittest.TestCase):
                                msg="marker position in logical pixels")
         self.assertAlmostEqual(end - start, line_width, delta=1.0,
                                msg="marker width in logical pixels")
+
+    def text_extent(self, box, is_text):
+        """Bounding box, in device pixels relative to `box`, of the pixels inside the
+        logical `box` for which is_text(colour) holds; None when there are none."""
+        image = self.session.screenshot()
+        ox, oy = self.client_origin()
+        x, y, width, height = (value * self.scale for value in box)
+        found = [(px, py) for py in range(height) for px in range(width)
+                 if is_text(image.pixel(ox + x + px, oy + y + py))]
+        if not found:
+            return None
+        xs, ys = [p[0] for p in found], [p[1] for p in found]
+        return min(xs), min(ys), max(xs), max(ys)
+
+    def assert_text_inside(self, box, is_text, what):
+        """Text drawn in `box` that reaches the box's edge has been cut off."""
+        extent = self.text_extent(box, is_text)
+        self.assertIsNotNone(extent, f"no {what} in its box")
+        left, top, right, bottom = extent
+        width, height = box[2] * self.scale, box[3] * self.scale
+        self.assertTrue(left > 0 and top > 0 and right < width - 1 and bottom < height - 1,
+                        f"the {what} touches its box's edge: {extent} in {width} x {height}")
+
+
+def white(colour):
+    return min(colour) >= 248
+
+
+def reddish(colour):
+    red, green, blue = colour
+    return red - max(green, blue) > 60

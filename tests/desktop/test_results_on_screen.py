@@ -4,8 +4,9 @@ where the index lies between the class's bounds."""
 
 import unittest
 
+import calculations as layout
 from calculations import CALCULATIONS
-from desktoptest import ProgramTestCase
+from desktoptest import ProgramTestCase, reddish, white
 
 
 class ResultsOnScreenTest(ProgramTestCase):
@@ -16,6 +17,9 @@ class ResultsOnScreenTest(ProgramTestCase):
                 self.calculate(calculation.weight, calculation.height)
                 bar = self.wait_for_bar(calculation.category)
                 self.assert_marker_at(bar, calculation.marker_twips)
+                self.assert_text_inside(layout.RESULT_LABELS["index"], white, "index")
+                self.assert_text_inside(layout.RESULT_LABELS["class_name"], reddish,
+                                        "class name")
 
 
 if __name__ == "__main__":

@@ -210,7 +210,7 @@ class XSession:
         self.run("xdotool", "mousemove", "--window", str(window), str(x + 1), str(y + 1))
 
     def type_text(self, text):
-        self.run("xdotool", "type", "--delay", "40", text)
+        self.run("xdotool", "type", "--delay", "40", "--", text)
 
     def key(self, *keys):
         self.run("xdotool", "key", "--delay", "40", *keys)
