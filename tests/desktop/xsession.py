@@ -216,7 +216,7 @@ class XSession:
         self.run("xdotool", "key", "--delay", "40", *keys)
 
     def activate(self, window):
-        self.run("xdotool", "windowactivate", "--sync", str(window), check=False)
+        self.run("xdotool", "windowactivate", str(window), check=False)
         wait_for("the window to take the input focus",
                  lambda: int(self.run("xdotool", "getactivewindow", check=False) or b"0")
                  == window, timeout=10)
