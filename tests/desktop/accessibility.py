@@ -13,6 +13,9 @@ def start_accessibility_bus(session):
     """Start the accessibility bus in `session` and tell applications a screen
     reader is listening; returns the pyatspi module, ready to use. The session
     bus starts the bus launcher on the first call, as on a desktop."""
+    # The launcher puts its socket under XDG_RUNTIME_DIR (else under the shared home):
+    # the session's own directory keeps tests that run side by side apart.
+    session.run("dbus-update-activation-environment", "DISPLAY", "XDG_RUNTIME_DIR")
     def bus_answers():
         return session.run("dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus",
                            "/org/a11y/bus", "org.a11y.Bus.GetAddress", check=False)

@@ -53,8 +53,8 @@ CLIENT_SIZE = (327, 326)
 # The labels that show a calculation's results, by the Calculation field they show.
 RESULT_LABELS = {
     "index": (136, 274, 41, 17),        # Label3
-    "lowest": (184, 32, 49, 17),        # minP
-    "highest": (184, 56, 49, 17),       # MaxP
+    "lowest": (264, 32, 49, 17),        # minP
+    "highest": (264, 56, 49, 17),       # MaxP
     "left_bound": (24, 312, 33, 17),    # Dp, cut by the window's bottom edge
     "right_bound": (272, 312, 33, 17),  # Sp, likewise
     "class_name": (8, 240, 313, 17),    # tipoT

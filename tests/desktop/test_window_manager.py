@@ -2,10 +2,13 @@
 stays on top, no task-bar entry, fixed size, no minimize or maximize,
 centred, titled "Zorvel" with an icon."""
 
+import os
+import re
 import unittest
 
 import calculations as layout
 from desktoptest import ProgramTestCase
+from installation import read_desktop_entry
 from xsession import wait_for
 
 # _MOTIF_WM_HINTS: flags, functions, decorations, input mode, status.
@@ -112,6 +115,13 @@ class WindowManagerTest(ProgramTestCase):
             data = data[2 + width * height:]
         self.assertTrue(any(width >= 32 for width, _ in sizes), f"icon sizes {sizes}")
 
+
+    def test_window_class_leads_to_the_desktop_entry(self):
+        # Task switchers find the entry, and with it the name and icon, by the class.
+        entry = read_desktop_entry(os.environ["ZORVEL_DESKTOP_ENTRY"])
+        window_class = self.session.property_text(self.window, "WM_CLASS")
+        expected_class = re.escape(entry["StartupWMClass"])
+        self.assertRegex(window_class, rf'= "[^"]*", "{expected_class}"\s*$')
 
 
 class ClosingTest(ProgramTestCase):
