@@ -26,7 +26,7 @@ class ProgramTestCase(unittest.TestCase):
         if cls.scale != 1:
             env["QT_SCALE_FACTOR"] = str(cls.scale)
         cls.program = cls.session.start(program_command(), extra_env=env)
-        cls.window = cls.session.wait_for_window("Zorvel")
+        cls.window = cls.session.wait_for_window("Zorvel", owner=cls.program)
         cls.program_started()
 
     @classmethod

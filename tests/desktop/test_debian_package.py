@@ -89,7 +89,7 @@ class DebianPackageTest(InstallationChecks, unittest.TestCase):
         program = os.path.join(self.root, "usr", "bin", "zorvel")
         with XSession() as session:
             process = session.start([program])
-            window = session.wait_for_window("Zorvel")
+            window = session.wait_for_window("Zorvel", owner=process)
             self.assertIsNone(process.poll(), "the program ended after showing its window")
             self.assertEqual(session.cardinals(window, "_NET_WM_PID"), [process.pid])
 

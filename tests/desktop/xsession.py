@@ -143,11 +143,13 @@ class XSession:
         self.env = env
 
     def _start_window_manager(self):
-        self.start(["openbox", "--sm-disable"], stdout=subprocess.DEVNULL,
-                   stderr=subprocess.DEVNULL)
-        wait_for("openbox to manage the screen",
-                 lambda: "window id #" in self.run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK",
-                                                    check=False).decode())
+        # Openbox announces itself on the root window before it handles any event; a
+        # window mapped in between is placed as if there were no window manager. It
+        # runs the --startup command once it is ready, which is what to wait for.
+        ready = os.path.join(self.runtime_dir, "openbox-ready")
+        self.start(["openbox", "--sm-disable", "--startup", f"touch {ready}"],
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        wait_for("openbox to manage the screen", lambda: os.path.exists(ready))
 
     # -- windows ---------------------------------------------------------------------
 
@@ -157,11 +159,20 @@ class XSession:
                        f"^{re.escape(title)}$", check=False)
         return [int(word) for word in out.split()]
 
-    def wait_for_window(self, title, timeout=30.0, excluding=()):
+    def wait_for_window(self, title, timeout=30.0, excluding=(), owner=None):
+        """The first mapped window titled `title`; fails at once if `owner`,
+        the process expected to show it, ends first."""
         def probe():
+            if owner is not None and owner.poll() is not None:
+                raise AssertionError(f"{owner.args[0]} ended with {owner.returncode} "
+                                     f"before showing a window titled {title!r}")
             found = [w for w in self.visible_windows(title) if w not in excluding]
             return found[0] if found else None
-        return wait_for(f"a window titled {title!r}", probe, timeout)
+        try:
+            return wait_for(f"a window titled {title!r}", probe, timeout)
+        except AssertionError as failure:
+            tree = self.run("xwininfo", "-root", "-tree", check=False).decode()
+            raise AssertionError(f"{failure}; the screen holds:\n{tree}") from None
 
     def property_text(self, window, name):
         return self.run("xprop", "-id", str(window), name).decode()
