@@ -3,7 +3,30 @@
 #include "marker.h"
 #include "numbers.h"
 
+#include <array>
+
 namespace zorvel {
+namespace {
+
+struct BoundTexts {
+    std::string left;
+    std::string right;
+};
+
+// The bound texts of each class never change: written once, not on every evaluation.
+const BoundTexts& boundTextsOf(int weightClassNumber) {
+    static const auto texts = [] {
+        std::array<BoundTexts, lastClass> written;
+        for (int number = firstClass; number <= lastClass; ++number) {
+            const WeightClass& row = weightClass(number);
+            written[number - 1] = {boundText(row.leftBound), boundText(row.rightBound)};
+        }
+        return written;
+    }();
+    return texts[weightClassNumber - 1];
+}
+
+} // namespace
 
 Result<Evaluation> evaluate(std::string_view weightText, std::string_view heightText) {
     Evaluation result;
@@ -28,10 +51,13 @@ Result<Evaluation> evaluate(std::string_view weightText, std::string_view height
     // Every finite index has a class.
     result.categoria = selectClass(result.indice).value();
     const WeightClass& chosen = weightClass(result.categoria);
-    result.leftBoundText = boundText(chosen.leftBound);
-    result.rightBoundText = boundText(chosen.rightBound);
+    const BoundTexts& texts = boundTextsOf(result.categoria);
+    result.leftBoundText = texts.left;
+    result.rightBoundText = texts.right;
 
-    const auto marker = placeMarker(result.indice, result.leftBoundText, result.rightBoundText);
+    // The bound texts read back as the very bounds they were written from, so the
+    // marker is placed from the bounds themselves.
+    const auto marker = placeMarker(result.indice, chosen.leftBound, chosen.rightBound);
     if (!marker) {
         return marker.error();
     }

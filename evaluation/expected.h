@@ -10,7 +10,8 @@ namespace zorvel {
 template <typename T, typename Error>
 class Expected {
 public:
-    Expected(T value) : state_(std::in_place_index<0>, std::move(value)) {}
+    Expected(const T& value) : state_(std::in_place_index<0>, value) {}
+    Expected(T&& value) : state_(std::in_place_index<0>, std::move(value)) {}
     Expected(Error error) : state_(std::in_place_index<1>, error) {}
 
     bool ok() const { return state_.index() == 0; }

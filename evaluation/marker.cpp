@@ -16,13 +16,17 @@ Result<float> placeMarker(double indice, std::string_view leftBoundText, std::st
     if (!right) {
         return Failure{Input::rightBound, Problem::notANumber};
     }
-    const double boundsDistance = *right - *left;
+    return placeMarker(indice, *left, *right);
+}
+
+Result<float> placeMarker(double indice, double leftBound, double rightBound) {
+    const double boundsDistance = rightBound - leftBound;
     if (boundsDistance == 0 || !std::isfinite(boundsDistance)) {
         return Failure{Input::rightBound, Problem::outOfRange};
     }
     const int span = scalaFine - scalaInizio;
     const double twipsPerUnit = span / boundsDistance;
-    const double x = (indice - *left) * twipsPerUnit + scalaInizio;
+    const double x = (indice - leftBound) * twipsPerUnit + scalaInizio;
     return toSinglePrecision(x);
 }
 

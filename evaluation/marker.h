@@ -17,6 +17,9 @@ inline constexpr int scalaFine = 4560;
 // a bound text is not a number or the bounds are equal.
 Result<float> placeMarker(double indice, std::string_view leftBoundText, std::string_view rightBoundText);
 
+// The same from bounds already read. Fails when the bounds are equal or too far apart.
+Result<float> placeMarker(double indice, double leftBound, double rightBound);
+
 // The nearest float; values beyond the float range become +/- infinity instead of
 // being converted out of range.
 float toSinglePrecision(double value);

@@ -24,18 +24,20 @@ std::string withDecimalCommas(std::string_view text) {
 }
 
 Result<double> altezzaM(std::string_view heightText) {
-    const auto asInteger = parseInt16(heightText);
-    if (!asInteger) {
+    const auto height = parseNumber(heightText);
+    if (!height) {
         const Problem problem =
-            asInteger.error() == NumberError::notANumber ? Problem::notANumber : Problem::outOfRange;
+            height.error() == NumberError::notANumber ? Problem::notANumber : Problem::outOfRange;
         return Failure{Input::height, problem};
     }
-    // A text that reads as a 16-bit integer is a finite number.
-    const double height = *parseNumber(heightText);
-    if (*asInteger > largestHeightInMetres) {
-        return height / centimetresPerMetre;
+    const auto asInteger = roundToInt16(*height);
+    if (!asInteger) {
+        return Failure{Input::height, Problem::outOfRange};
     }
-    return height;
+    if (*asInteger > largestHeightInMetres) {
+        return *height / centimetresPerMetre;
+    }
+    return *height;
 }
 
 Result<double> indice(std::string_view weightText, double altezzaM) {

@@ -34,6 +34,9 @@ Expected<double, NumberError> parseNumber(std::string_view text, NumberFormat fo
 // Results outside -32768..32767 are outOfRange.
 Expected<std::int16_t, NumberError> parseInt16(std::string_view text, NumberFormat format = italianFormat);
 
+// The rounding of parseInt16, for a number already read.
+Expected<std::int16_t, NumberError> roundToInt16(double value);
+
 // Writes a finite number with at most 15 significant digits, no grouping, no
 // trailing zeros and no decimal part for integral values. Decimal exponents of 15
 // or more, or below -4, are written in scientific form: "1E+15", "1,5E-07".

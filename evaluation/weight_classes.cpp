@@ -16,13 +16,13 @@ constexpr double infinity = std::numeric_limits<double>::infinity();
 struct ClassRow {
     double above;        // lower limit of the test
     bool includesAbove;  // whether the lower limit itself passes
-    double below;        // upper limit, never included
+    double below;        // upper limit, never included; infinity for none
     double leftBound;
     double rightBound;
 };
 
 constexpr std::array<ClassRow, lastClass> classRows{{
-    {-infinity, false, 16.1, 10, 16},
+    {-infinity, true, 16.1, 10, 16},
     {16, false, 17, 16.1, 16.9},
     {16.9, false, 18.5, 17, 18.4},
     {18.5, true, 25, 18.5, 24.9},
@@ -35,7 +35,9 @@ constexpr std::array<ClassRow, lastClass> classRows{{
 
 bool matches(const ClassRow& row, double indice) {
     const bool aboveLower = row.includesAbove ? indice >= row.above : indice > row.above;
-    return aboveLower && indice < row.below;
+    // The first and the last row are open-ended, so infinite indices have a class too.
+    const bool belowUpper = indice < row.below || row.below == infinity;
+    return aboveLower && belowUpper;
 }
 
 constexpr std::array<WeightClass, lastClass> makeWeightClasses() {

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QImage>
+
+#include <vector>
+
+namespace zorvel::generator {
+
+// One picture for the README: the nine class pictures in order, each stretched to
+// the box the window shows it in (at twice the size), then the application icon.
+QImage contactSheet(const std::vector<QImage>& classPictures, const QImage& icon);
+
+} // namespace zorvel::generator

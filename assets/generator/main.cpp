@@ -1,0 +1,90 @@
+// Rebuilds every generated class picture and icon from the drawing code and the
+// icon's SVG. Usage: zorvel_asset_generator <project source dir> [<output dir>]
+// The output goes into the source tree unless another directory is given.
+#include "assets/generator/bitmap_file.h"
+#include "assets/generator/contact_sheet.h"
+#include "assets/generator/figure_builds.h"
+#include "assets/generator/figure_painter.h"
+#include "assets/generator/icon_file.h"
+#include "assets/generator/icon_images.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+using namespace zorvel::generator;
+
+constexpr int kFirstIconResourceId = 30001;
+constexpr int kDesktopIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    return true;
+}
+
+bool writeImage(const QString& path, const QImage& image)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    if (!image.save(path, "PNG")) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QGuiApplication application(argc, argv);
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: %s <project source dir> [<output dir>]\n", argv[0]);
+        return 2;
+    }
+    const QDir sources(QString::fromLocal8Bit(argv[1]));
+    const QDir root(QString::fromLocal8Bit(argv[argc - 1]));
+    const QString svgPath = sources.filePath(QStringLiteral("assets/icon/io.zorvel.Zorvel.svg"));
+    if (!QFile::exists(svgPath)) {
+        std::fprintf(stderr, "no icon source at %s\n", qPrintable(svgPath));
+        return 1;
+    }
+    bool ok = true;
+
+    std::vector<QImage> pictures;
+    for (const FigureBuild& build : figureBuilds()) {
+        pictures.push_back(paintFigure(build));
+        ok &= writeFile(root.filePath(QStringLiteral("assets/pictures/%1.bmp").arg(build.pictureId)),
+                        bitmapFile(pictures.back()));
+    }
+
+    const std::vector<IconImage> iconImages = applicationIconImages(svgPath);
+    ok &= writeFile(root.filePath(QStringLiteral("assets/icon/zorvel.ico")), iconFile(iconImages));
+    // The Windows resource script keeps each image under its own id, so it takes
+    // them one by one rather than the .ico file, whose ids the compiler would choose.
+    ok &= writeFile(root.filePath(QStringLiteral("packaging/windows/icon/group.bin")),
+                    iconGroupResource(iconImages, kFirstIconResourceId));
+    for (std::size_t index = 0; index < iconImages.size(); ++index) {
+        const int id = kFirstIconResourceId + static_cast<int>(index);
+        ok &= writeFile(root.filePath(QStringLiteral("packaging/windows/icon/%1.bin").arg(id)),
+                        iconImages[index].bytes);
+    }
+
+    for (const int size : kDesktopIconSizes)
+        ok &= writeImage(root.filePath(QStringLiteral("assets/icon/hicolor/%1x%1/io.zorvel.Zorvel.png").arg(size)),
+                         renderScale(svgPath, size));
+
+    ok &= writeImage(root.filePath(QStringLiteral("docs/contact-sheet.png")),
+                     contactSheet(pictures, renderScale(svgPath, 128)));
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,164 @@
+#include "assets/class_pictures.h"
+
+#include "dib_reader.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <array>
+
+namespace {
+
+using namespace zorvel::testing;
+
+struct PictureRow {
+    int categoria;
+    int id;
+    int width;
+    int height;
+};
+
+// The window was designed around these picture sizes; the stored bitmaps are
+// three times as large with the same proportions.
+constexpr std::array<PictureRow, 9> kPictures{{
+    {1, 101, 42, 111}, {2, 102, 46, 103}, {3, 103, 68, 109},
+    {4, 104, 63, 108}, {5, 105, 72, 110}, {6, 106, 51, 120},
+    {7, 107, 79, 110}, {8, 108, 70, 110}, {9, 109, 68, 114},
+}};
+constexpr int kStoredScale = 3;
+
+// The box the window stretches every picture into.
+constexpr double kShownWidth = 89.0;
+
+QByteArray resourceBytes(int id)
+{
+    QFile file(QStringLiteral(":/zorvel/pictures/%1.bmp").arg(id));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Anything clearly darker or more coloured than the near-white background.
+bool isFigure(QRgb pixel)
+{
+    return qRed(pixel) < 215 || qGreen(pixel) < 215 || qBlue(pixel) < 215;
+}
+
+// The widest span of figure pixels in the band where the belly is, measured in
+// the on-screen box so that pictures of different widths compare.
+double widestBellyRow(const QImage& picture)
+{
+    int widest = 0;
+    for (int y = picture.height() * 40 / 100; y < picture.height() * 62 / 100; ++y) {
+        int left = picture.width();
+        int right = -1;
+        for (int x = 0; x < picture.width(); ++x) {
+            if (isFigure(picture.pixel(x, y))) {
+                left = std::min(left, x);
+                right = x;
+            }
+        }
+        widest = std::max(widest, right - left + 1);
+    }
+    return widest * kShownWidth / picture.width();
+}
+
+TEST(ClassPictureId, IsOneHundredPlusTheClassWithEmptyCountingAsZero)
+{
+    EXPECT_EQ(zorvel::classPictureId(std::nullopt), 100);
+    for (const PictureRow& row : kPictures)
+        EXPECT_EQ(zorvel::classPictureId(row.categoria), row.id) << "class " << row.categoria;
+}
+
+TEST(ClassPicture, EveryClassLoadsAPictureOfItsDesignedProportions)
+{
+    for (const PictureRow& row : kPictures) {
+        const std::optional<QImage> picture = zorvel::loadClassPicture(row.categoria);
+        ASSERT_TRUE(picture.has_value()) << "class " << row.categoria;
+        EXPECT_EQ(picture->width(), row.width * kStoredScale) << "class " << row.categoria;
+        EXPECT_EQ(picture->height(), row.height * kStoredScale) << "class " << row.categoria;
+        EXPECT_FALSE(picture->hasAlphaChannel()) << "class " << row.categoria;
+    }
+}
+
+TEST(ClassPicture, IsStoredAsAnUncompressedBottomUp24BitBitmap)
+{
+    for (const PictureRow& row : kPictures) {
+        const QByteArray bytes = resourceBytes(row.id);
+        ASSERT_GE(bytes.size(), 54) << "bitmap " << row.id;
+        EXPECT_EQ(bytes.left(2), QByteArray("BM")) << "bitmap " << row.id;
+        EXPECT_EQ(readU32(bytes, 2), static_cast<std::uint32_t>(bytes.size())) << "bitmap " << row.id;
+        EXPECT_EQ(readU32(bytes, 10), 54u) << "bitmap " << row.id << ": no colour table";
+
+        const BitmapInfoHeader header = readBitmapInfoHeader(bytes, 14);
+        EXPECT_EQ(header.headerSize, 40u) << "bitmap " << row.id;
+        EXPECT_EQ(header.width, row.width * kStoredScale) << "bitmap " << row.id;
+        EXPECT_EQ(header.height, row.height * kStoredScale) << "bitmap " << row.id << ": bottom-up";
+        EXPECT_EQ(header.planes, 1u) << "bitmap " << row.id;
+        EXPECT_EQ(header.bitsPerPixel, 24u) << "bitmap " << row.id;
+        EXPECT_EQ(header.compression, 0u) << "bitmap " << row.id;
+        EXPECT_EQ(header.pixelsPerMetreX, 2834) << "bitmap " << row.id;
+        EXPECT_EQ(header.pixelsPerMetreY, 2834) << "bitmap " << row.id;
+        EXPECT_EQ(header.coloursUsed, 0u) << "bitmap " << row.id;
+        const auto pixelBytes = static_cast<qsizetype>(rowStride(header.width, 24)) * header.height;
+        EXPECT_EQ(bytes.size(), 54 + pixelBytes) << "bitmap " << row.id << ": rows padded to 4 bytes";
+    }
+}
+
+TEST(ClassPicture, IdsWithoutABitmapGiveNothing)
+{
+    EXPECT_FALSE(zorvel::loadClassPicture(std::nullopt).has_value()) << "id 100";
+    EXPECT_FALSE(zorvel::loadClassPicture(0).has_value()) << "id 100";
+    EXPECT_FALSE(zorvel::loadClassPicture(10).has_value()) << "id 110";
+    EXPECT_FALSE(zorvel::loadClassPicture(11).has_value()) << "id 111";
+}
+
+TEST(ClassPicture, LoadsAFreshButIdenticalPictureEachTime)
+{
+    const std::optional<QImage> first = zorvel::loadClassPicture(4);
+    const std::optional<QImage> second = zorvel::loadClassPicture(4);
+    ASSERT_TRUE(first && second);
+    EXPECT_EQ(*first, *second);
+    EXPECT_NE(first->constBits(), second->constBits()) << "the second load must not share the first's pixels";
+}
+
+TEST(ClassPicture, ShowsAFigureFillingMostOfTheHeightOnANoisyNearWhiteGround)
+{
+    for (const PictureRow& row : kPictures) {
+        const QImage picture = zorvel::loadClassPicture(row.categoria).value();
+        int top = picture.height();
+        int bottom = -1;
+        QList<QRgb> topRow;
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x) {
+                const QRgb pixel = picture.pixel(x, y) & 0xFFFFFF;
+                ASSERT_NE(pixel, 0xFFFFFFu) << "class " << row.categoria << ": pure white at " << x << "," << y;
+                if (y == 0)
+                    topRow.append(pixel);
+                if (isFigure(pixel)) {
+                    top = std::min(top, y);
+                    bottom = y;
+                }
+            }
+        }
+        EXPECT_LT(top, picture.height() / 10) << "class " << row.categoria;
+        EXPECT_GT(bottom, picture.height() * 9 / 10) << "class " << row.categoria;
+        for (const QRgb pixel : topRow)
+            ASSERT_FALSE(isFigure(pixel)) << "class " << row.categoria << ": the top row is background";
+        std::sort(topRow.begin(), topRow.end());
+        EXPECT_GT(std::unique(topRow.begin(), topRow.end()) - topRow.begin(), 2)
+            << "class " << row.categoria << ": the background has a grain";
+    }
+}
+
+TEST(ClassPicture, TheBellyGrowsFromClassToClass)
+{
+    std::array<double, 9> widths{};
+    for (std::size_t index = 0; index < kPictures.size(); ++index)
+        widths[index] = widestBellyRow(zorvel::loadClassPicture(kPictures[index].categoria).value());
+    for (std::size_t index = 1; index < widths.size(); ++index)
+        EXPECT_GT(widths[index], widths[index - 1] + 2.0)
+            << "class " << index + 1 << " is not broader than class " << index;
+    EXPECT_GT(widths[8], 2.5 * widths[0]) << "class 9 against class 1";
+}
+
+} // namespace

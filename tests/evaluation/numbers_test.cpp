@@ -1,0 +1,158 @@
+#include "evaluation/numbers.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+using namespace zorvel;
+
+namespace {
+
+struct ReadCase {
+    std::string_view text;
+    double value;
+};
+
+struct RejectCase {
+    std::string_view text;
+    NumberError error;
+};
+
+constexpr NumberError notNumber = NumberError::notANumber;
+constexpr NumberError tooBig = NumberError::outOfRange;
+
+void expectReads(std::string_view text, double value, NumberFormat format = italianFormat) {
+    SCOPED_TRACE(std::string("text \"") + std::string(text) + "\"");
+    const auto read = parseNumber(text, format);
+    ASSERT_TRUE(read.ok());
+    EXPECT_EQ(*read, value);
+}
+
+void expectRejects(std::string_view text, NumberError error) {
+    SCOPED_TRACE(std::string("text \"") + std::string(text) + "\"");
+    const auto read = parseNumber(text);
+    ASSERT_FALSE(read.ok()) << "read as " << *read;
+    EXPECT_EQ(read.error(), error);
+}
+
+} // namespace
+
+TEST(ParseNumber, ReadsWhatPeopleType) {
+    const ReadCase cases[] = {
+        {"70", 70}, {"1,75", 1.75}, {"0,1", 0.1}, {"  72,25\t", 72.25}, {"\t\t5 ", 5},
+        {"+5", 5}, {"-5", -5}, {"-0,5", -0.5}, {"007", 7},
+        // Points group digits and are skipped wherever they stand in the integer part.
+        {"1.75", 175}, {"1.8", 18}, {"1.000.000", 1e6}, {"12.34.5", 12345}, {"1..0", 10}, {"5.", 5},
+        {"1.000,5", 1000.5},
+        // The fraction may be empty, and so may the integer part.
+        {"5,", 5}, {",5", 0.5}, {"-,5", -0.5},
+        {"1E3", 1000}, {"1e3", 1000}, {"1,5E-2", 0.015}, {"1E+2", 100}, {"2,5e0", 2.5},
+        // The ends of the double range; too small reads as zero.
+        {"1,7976931348623157E308", 1.7976931348623157e308}, {"4,9406564584124654E-324", 4.9406564584124654e-324},
+        {"1E-400", 0.0},
+    };
+    for (const auto& c : cases)
+        expectReads(c.text, c.value);
+}
+
+TEST(ParseNumber, RejectsWhatIsNotANumber) {
+    const RejectCase cases[] = {
+        {"", notNumber}, {"   ", notNumber}, {"\t", notNumber}, {"+", notNumber}, {"-", notNumber}, {",", notNumber}, {"-,", notNumber},
+        {"1,2,3", notNumber},  // two decimal separators
+        {"1,2.3", notNumber},  // grouping after the decimal separator
+        {"1 2", notNumber}, {"- 5", notNumber}, {"+-5", notNumber}, {"--5", notNumber}, {"5-", notNumber},
+        {"1E", notNumber}, {"1E+", notNumber}, {"E5", notNumber}, {",E5", notNumber}, {"1E5,5", notNumber}, {"1E.5", notNumber},
+        {"inf", notNumber}, {"-inf", notNumber}, {"infinity", notNumber}, {"Infinity", notNumber}, {"nan", notNumber}, {"NaN", notNumber},
+        {"0x1A", notNumber}, {"1f", notNumber}, {"12kg", notNumber}, {"70 kg", notNumber},
+        {"\xD9\xA1\xD9\xA2", notNumber},       // Arabic-Indic digits one and two
+        {"\xEF\xBC\x91\xEF\xBC\x92", notNumber}, // full-width digits one and two
+        {"\xC2\xA0" "12", notNumber},          // no-break space is not a blank
+        {"12\n", notNumber}, {std::string_view("1\0" "2", 3), notNumber},
+        {"1E400", tooBig}, {"-1,8E308", tooBig},
+    };
+    for (const auto& c : cases)
+        expectRejects(c.text, c.error);
+}
+
+TEST(ParseNumber, ReadsAMegabyteOfText) {
+    const std::string zeros(1'000'000, '0');
+    expectReads(zeros + "1", 1);
+    expectReads("1," + zeros + "1", 1);
+    expectReads("0," + zeros + "1", 0);
+    expectReads("1" + std::string(1'000'000, '.') + "5", 15);
+    expectRejects("1" + zeros, tooBig);
+    expectRejects(zeros + "x", notNumber);
+}
+
+TEST(ParseNumber, TakesItsSeparatorsFromTheFormat) {
+    const NumberFormat english{'.', ','};
+    expectReads("1,234.5", 1234.5, english);
+    expectReads("1.75", 1.75, english);
+    expectReads("1'000,5", 1000.5, NumberFormat{',', '\''});
+    EXPECT_FALSE(parseNumber("1.234,5", english).ok());
+}
+
+TEST(ParseInt16, RoundsHalvesToEvenWithinSixteenBits) {
+    const struct {
+        std::string_view text;
+        int value;
+    } cases[] = {
+        {"175", 175}, {"1,75", 2}, {"10,5", 10}, {"10,6", 11}, {"11,5", 12}, {"0,5", 0}, {"1,5", 2},
+        {"2,5", 2}, {"-0,5", 0}, {"-1,5", -2}, {"-2,5", -2}, {"1.75", 175}, {"1E4", 10000},
+        {"32767", 32767}, {"32767,49", 32767}, {"-32768", -32768},
+        {"-32768,5", -32768}, // the even neighbour is still in range
+        {"1E-400", 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const auto read = parseInt16(c.text);
+        ASSERT_TRUE(read.ok());
+        EXPECT_EQ(*read, c.value);
+    }
+    for (std::string_view text : {"32768", "32767,5", "-32769", "-32768,51", "1E5", "1E400"}) {
+        SCOPED_TRACE(text);
+        ASSERT_FALSE(parseInt16(text).ok());
+        EXPECT_EQ(parseInt16(text).error(), tooBig);
+    }
+    for (std::string_view text : {"", "abc", "1,2,3", "nan", "inf"}) {
+        SCOPED_TRACE(text);
+        ASSERT_FALSE(parseInt16(text).ok());
+        EXPECT_EQ(parseInt16(text).error(), notNumber);
+    }
+}
+
+TEST(FormatNumber, WritesAtMostFifteenSignificantDigits) {
+    const struct {
+        double value;
+        std::string_view text;
+    } cases[] = {
+        {25, "25"}, {22.85, "22,85"}, {-3.5, "-3,5"}, {-0.0, "0"}, {0.1 + 0.2, "0,3"},
+        {74.69999999999999, "74,7"}, {123456789012345, "123456789012345"}, {0.0001, "0,0001"},
+        {0.00001, "1E-05"}, {1.5e-7, "1,5E-07"}, {1e15, "1E+15"},
+        {999999999999999.9, "1E+15"}, // the form follows the exponent of the rounded value
+        {1234567890123456, "1,23456789012346E+15"}, {1e100, "1E+100"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(formatNumber(c.value), c.text);
+    }
+    EXPECT_EQ(formatNumber(1234.5, NumberFormat{'.', ','}), "1234.5");
+}
+
+// Every two-decimal index is written as a person would write it, and reads back unchanged.
+TEST(FormatNumber, RoundTripsEveryTwoDecimalIndex) {
+    for (int hundredths = 0; hundredths <= 7000; ++hundredths) {
+        const double value = hundredths / 100.0;
+        std::string expected = std::to_string(hundredths / 100);
+        const int fraction = hundredths % 100;
+        if (fraction % 10 != 0)
+            expected += ',' + std::to_string(fraction / 10) + std::to_string(fraction % 10);
+        else if (fraction != 0)
+            expected += ',' + std::to_string(fraction / 10);
+        const std::string text = formatNumber(value);
+        ASSERT_EQ(text, expected);
+        ASSERT_EQ(*parseNumber(text), value) << text;
+    }
+}

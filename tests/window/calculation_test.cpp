@@ -1,0 +1,353 @@
+// The "Calcola" command through the real widgets: results, colours read back from the
+// screen, marker, picture, failures and the hover hints.
+#include "modal_watchdog.h"
+
+#include "window/failure_messages.h"
+#include "window/main_window.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QtTest>
+
+#include <cmath>
+#include <limits>
+#include <memory>
+
+using zorvel::Failure;
+using zorvel::Input;
+using zorvel::MainWindow;
+using zorvel::Problem;
+
+namespace {
+
+struct Results {
+    QString peso, altezza, index, lowest, highest, left, right, className;
+    friend bool operator==(const Results&, const Results&) = default;
+};
+
+// Class colours as red, green, blue, index 0 to 10.
+const QColor classColours[] = {
+    {128, 0, 0}, {255, 0, 0}, {255, 128, 128}, {192, 192, 0}, {0, 255, 0}, {255, 128, 128},
+    {255, 0, 0}, {128, 0, 0}, {64, 0, 0}, {2, 0, 0}, {0, 0, 0},
+};
+
+// Points inside the three colour boxes, clear of their borders and of the marker's
+// designed place.
+const QPoint poiPoint(12, 300);
+const QPoint adessoPoint(40, 300);
+const QPoint seguePoint(315, 300);
+
+} // namespace
+
+Q_DECLARE_METATYPE(zorvel::Failure)
+
+class CalculationTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void calculation_data();
+    void calculation();
+    void failureKeepsEarlierWrites_data();
+    void failureKeepsEarlierWrites();
+    void twoPressesEqualOne();
+    void offScaleMarker_data();
+    void offScaleMarker();
+    void toolTips_data();
+    void toolTips();
+    void toolTipsFollowOnlyOnMove();
+    void realisticResultsFit();
+
+private:
+    template <typename Widget = QLabel>
+    Widget* control(const char* name) const {
+        auto* widget = window_->findChild<Widget*>(QString::fromLatin1(name));
+        if (!widget) {
+            qFatal("no control %s", name);
+        }
+        return widget;
+    }
+
+    bool calculate(const QString& weight, const QString& height) {
+        control<QLineEdit>("peso")->setText(weight);
+        control<QLineEdit>("altezza")->setText(height);
+        return window_->calcola();
+    }
+
+    Results results() const {
+        return {control<QLineEdit>("peso")->text(), control<QLineEdit>("altezza")->text(),
+                control("Label3")->text(), control("minP")->text(), control("MaxP")->text(),
+                control("Dp")->text(), control("Sp")->text(), control("tipoT")->text()};
+    }
+
+    void hover(const char* box) {
+        QWidget* widget = control<QWidget>(box);
+        const QPointF local(widget->width() / 2.0, widget->height() / 2.0);
+        QMouseEvent move(QEvent::MouseMove, local, widget->mapToGlobal(local), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(widget, &move);
+    }
+
+    std::unique_ptr<MainWindow> window_;
+    ModalWatchdog watchdog_;
+};
+
+void CalculationTest::init() {
+    window_ = std::make_unique<MainWindow>();
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+}
+
+void CalculationTest::cleanup() {
+    const QStringList unexpected = watchdog_.takeUnexpected();
+    window_.reset();
+    QVERIFY2(unexpected.isEmpty(), qPrintable("dialog left open: " + unexpected.join(" | ")));
+}
+
+void CalculationTest::calculation_data() {
+    QTest::addColumn<QString>("weight");
+    QTest::addColumn<QString>("height");
+    QTest::addColumn<QString>("pesoShown");
+    QTest::addColumn<QString>("altezzaShown");
+    QTest::addColumn<QString>("index");
+    QTest::addColumn<QString>("lowest");
+    QTest::addColumn<QString>("highest");
+    QTest::addColumn<int>("categoria");
+    QTest::addColumn<QString>("left");
+    QTest::addColumn<QString>("right");
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<double>("markerX");
+
+    // Index, band, bounds and marker worked out by hand from the weight and height.
+    QTest::newRow("class 1: 40 kg, 175 cm")
+        << "40" << "175" << "40" << "175" << "13,06" << "56,65" << "76,25" << 1 << "10" << "16" << "GRAVE Magrezza" << 2502.0;
+    QTest::newRow("class 2: 51 kg, 175 cm")
+        << "51" << "175" << "51" << "175" << "16,65" << "56,65" << "76,25" << 2 << "16,1" << "16,9" << "Moderata Magrezza" << 3247.5;
+    QTest::newRow("class 3: 55 kg, 175 cm")
+        << "55" << "175" << "55" << "175" << "17,95" << "56,65" << "76,25" << 3 << "17" << "18,4" << "Sottopeso" << 3210.0;
+    QTest::newRow("class 4: 70 kg, 175 cm")
+        << "70" << "175" << "70" << "175" << "22,85" << "56,65" << "76,25" << 4 << "18,5" << "24,9" << "PESO FORMA" << 3214.6875;
+    QTest::newRow("class 5: 85 kg, 175 cm")
+        << "85" << "175" << "85" << "175" << "27,75" << "56,65" << "76,25" << 5 << "25" << "29,9" << "Sovrappeso" << 2717.1429;
+    QTest::newRow("class 6: 100 kg, 175 cm")
+        << "100" << "175" << "100" << "175" << "32,65" << "56,65" << "76,25" << 6 << "30" << "34,9" << QString::fromUtf8("1° Grado Obesità") << 2631.4286;
+    QTest::newRow("class 7: 115 kg, 175 cm")
+        << "115" << "175" << "115" << "175" << "37,55" << "56,65" << "76,25" << 7 << "35" << "40" << QString::fromUtf8("2° Grado Obesità") << 2502.0;
+    QTest::newRow("class 8: 140 kg, 175 cm")
+        << "140" << "175" << "140" << "175" << "45,71" << "56,65" << "76,25" << 8 << "40" << "50" << QString::fromUtf8("Grande Obesità") << 2758.2;
+    QTest::newRow("class 9: 180 kg, 175 cm, scale reversed")
+        << "180" << "175" << "180" << "175" << "58,77" << "56,65" << "76,25" << 9 << "60" << "49,9" << QString::fromUtf8("Obesità MOSTUOSA") << 871.4851;
+    QTest::newRow("index exactly 18,5 is the normal class")
+        << "74" << "200" << "74" << "200" << "18,5" << "74" << "99,6" << 4 << "18,5" << "24,9" << "PESO FORMA" << 360.0;
+    QTest::newRow("16,05 is class 2, marker left of the bar")
+        << "64.2" << "200" << "64,2" << "200" << "16,05" << "74" << "99,6" << 2 << "16,1" << "16,9" << "Moderata Magrezza" << 97.5;
+    QTest::newRow("weight with a point is rewritten")
+        << "70.5" << "175" << "70,5" << "175" << "23,02" << "56,65" << "76,25" << 4 << "18,5" << "24,9" << "PESO FORMA" << 3326.25;
+    QTest::newRow("height in metres")
+        << "70" << "1,75" << "70" << "1,75" << "22,85" << "56,65" << "76,25" << 4 << "18,5" << "24,9" << "PESO FORMA" << 3214.6875;
+    QTest::newRow("height in metres with a point is rewritten")
+        << "70" << "1.75" << "70" << "1,75" << "22,85" << "56,65" << "76,25" << 4 << "18,5" << "24,9" << "PESO FORMA" << 3214.6875;
+    QTest::newRow("1.8 m is metres, not 18 cm")
+        << "70" << "1.8" << "70" << "1,8" << "21,6" << "59,94" << "80,67" << 4 << "18,5" << "24,9" << "PESO FORMA" << 2394.375;
+}
+
+void CalculationTest::calculation() {
+    QFETCH(QString, weight);
+    QFETCH(QString, height);
+    QFETCH(QString, pesoShown);
+    QFETCH(QString, altezzaShown);
+    QFETCH(QString, index);
+    QFETCH(QString, lowest);
+    QFETCH(QString, highest);
+    QFETCH(int, categoria);
+    QFETCH(QString, left);
+    QFETCH(QString, right);
+    QFETCH(QString, className);
+    QFETCH(double, markerX);
+
+    QVERIFY(calculate(weight, height));
+    QCOMPARE(results(), (Results{pesoShown, altezzaShown, index, lowest, highest, left, right, className}));
+    QCOMPARE(window_->categoria(), categoria);
+    QCOMPARE(window_->pictureId(), 100 + categoria);
+    QVERIFY(!control("Image1")->pixmap().isNull());
+    QVERIFY(std::abs(window_->markerX() - markerX) < 0.01);
+
+    const QImage shot = window_->grab().toImage();
+    QCOMPARE(shot.pixelColor(poiPoint), classColours[categoria - 1]);
+    QCOMPARE(shot.pixelColor(seguePoint), classColours[categoria + 1]);
+    // adesso at a point clear of the marker, which lies elsewhere on these rows.
+    const QWidget* line = control<QWidget>("Line1");
+    const QPoint clearOfMarker = std::abs(line->geometry().center().x() - adessoPoint.x()) > 10 ? adessoPoint : QPoint(250, 300);
+    QCOMPARE(shot.pixelColor(clearOfMarker), classColours[categoria]);
+
+    // The marker, in front of the bar, centred on its position.
+    const int markerPixel = qRound(markerX / 15);
+    QCOMPARE(line->geometry().center().x(), markerPixel);
+    if (markerPixel > 2 && markerPixel < window_->width() - 2) {
+        QCOMPARE(shot.pixelColor(markerPixel, 300), window_->palette().color(QPalette::WindowText));
+    }
+    // The picture, whose background is near-white but never pure white, covers its
+    // whole box in front of the pure white panel.
+    const QRect picture = control("Image1")->geometry();
+    for (const QPoint corner : {picture.topLeft(), picture.topRight(), picture.bottomLeft(), picture.bottomRight()}) {
+        QVERIFY(shot.pixelColor(corner) != QColor(Qt::white));
+    }
+    QCOMPARE(shot.pixelColor(picture.left() - 1, picture.center().y()), QColor(Qt::white));
+    QCOMPARE(shot.pixelColor(picture.right() + 1, picture.center().y()), QColor(Qt::white));
+}
+
+void CalculationTest::failureKeepsEarlierWrites_data() {
+    QTest::addColumn<QString>("weight");
+    QTest::addColumn<QString>("height");
+    QTest::addColumn<Failure>("failure");
+    QTest::addColumn<QString>("pesoShown");
+    QTest::addColumn<QString>("altezzaShown");
+    QTest::addColumn<QString>("boxNamed");
+
+    // A height failure comes first, before the weight box is rewritten.
+    QTest::newRow("height not a number") << "70.5" << "alto" << Failure{Input::height, Problem::notANumber} << "70.5" << "alto" << "altezza";
+    QTest::newRow("height empty") << "70.5" << "" << Failure{Input::height, Problem::notANumber} << "70.5" << "" << "altezza";
+    QTest::newRow("height beyond 16 bits") << "70.5" << "40000" << Failure{Input::height, Problem::outOfRange} << "70.5" << "40000" << "altezza";
+    QTest::newRow("height with two commas") << "70" << "1.7.5" << Failure{Input::height, Problem::notANumber} << "70" << "1,7,5" << "altezza";
+    // Later failures leave the rewritten weight in its box.
+    QTest::newRow("height zero") << "70.5" << "0" << Failure{Input::height, Problem::notPositive} << "70,5" << "0" << "altezza";
+    QTest::newRow("height negative") << "70.5" << "-175" << Failure{Input::height, Problem::notPositive} << "70,5" << "-175" << "altezza";
+    QTest::newRow("weight not a number") << "settanta" << "175" << Failure{Input::weight, Problem::notANumber} << "settanta" << "175" << "peso";
+    QTest::newRow("weight empty") << "" << "175" << Failure{Input::weight, Problem::notANumber} << "" << "175" << "peso";
+    QTest::newRow("weight zero") << "0.0" << "175" << Failure{Input::weight, Problem::notPositive} << "0,0" << "175" << "peso";
+    QTest::newRow("weight negative") << "-70" << "175" << Failure{Input::weight, Problem::notPositive} << "-70" << "175" << "peso";
+    QTest::newRow("weight beyond a double") << "1E400" << "175" << Failure{Input::weight, Problem::tooLarge} << "1E400" << "175" << "peso";
+    QTest::newRow("index beyond a double") << "1E300" << "1E-300" << Failure{Input::height, Problem::tooLarge} << "1E300" << "1E-300" << "altezza";
+}
+
+void CalculationTest::failureKeepsEarlierWrites() {
+    QFETCH(QString, weight);
+    QFETCH(QString, height);
+    QFETCH(Failure, failure);
+    QFETCH(QString, pesoShown);
+    QFETCH(QString, altezzaShown);
+    QFETCH(QString, boxNamed);
+
+    QVERIFY(calculate("70", "175"));
+    const Results before = results();
+    const QImage barBefore = window_->grab(QRect(0, 288, 327, 38)).toImage();
+
+    QSignalSpy failed(window_.get(), &MainWindow::calculationFailed);
+    QVERIFY(!calculate(weight, height));
+    const QString shown = ModalWatchdog::dismissMessage();
+    QCOMPARE(shown, zorvel::failureMessage(failure));
+    QVERIFY2(shown.contains(boxNamed, Qt::CaseInsensitive), qPrintable(shown));
+    QCOMPARE(failed.count(), 1);
+
+    Results expected = before;
+    expected.peso = pesoShown;
+    expected.altezza = altezzaShown;
+    QCOMPARE(results(), expected);
+    QCOMPARE(window_->categoria(), 4);
+    QCOMPARE(window_->pictureId(), 104);
+    QCOMPARE(window_->grab(QRect(0, 288, 327, 38)).toImage(), barBefore);
+
+    // The window stays usable.
+    QVERIFY(calculate("180", "175"));
+    QCOMPARE(window_->categoria(), 9);
+}
+
+void CalculationTest::twoPressesEqualOne() {
+    QVERIFY(calculate("70.5", "1.75"));
+    const Results once = results();
+    const QImage shotOnce = window_->grab().toImage();
+    const float markerOnce = window_->markerX();
+    QVERIFY(window_->calcola());
+    QCOMPARE(results(), once);
+    QCOMPARE(window_->markerX(), markerOnce);
+    QCOMPARE(window_->grab().toImage(), shotOnce);
+}
+
+void CalculationTest::offScaleMarker_data() {
+    QTest::addColumn<QString>("weight");
+    QTest::addColumn<QString>("height");
+    QTest::addColumn<float>("markerX");
+    QTest::newRow("far left of the bar") << "5" << "175" << -5499.0f;
+    QTest::newRow("class 9 index far beyond 60") << "500" << "250" << -7956.832f;
+    QTest::newRow("index too large for a float position") << "1E300" << "1" << -std::numeric_limits<float>::infinity();
+}
+
+// The position is kept as computed, but the line is put out of sight without ever
+// turning a huge value into a coordinate.
+void CalculationTest::offScaleMarker() {
+    QFETCH(QString, weight);
+    QFETCH(QString, height);
+    QFETCH(float, markerX);
+    QVERIFY(calculate(weight, height));
+    if (std::isinf(markerX)) {
+        QCOMPARE(window_->markerX(), markerX);
+    } else {
+        QVERIFY(std::abs(window_->markerX() - markerX) < 0.01f);
+    }
+    const QRect line = control<QWidget>("Line1")->geometry();
+    QVERIFY(line.right() < 0);
+    QCOMPARE(line.top(), 292);
+    QCOMPARE(line.width(), 5);
+}
+
+void CalculationTest::toolTips_data() {
+    QTest::addColumn<QString>("weight");
+    QTest::addColumn<QString>("height");
+    QTest::addColumn<QString>("poiTip");
+    QTest::addColumn<QString>("adessoTip");
+    QTest::addColumn<QString>("segueTip");
+    QTest::newRow("before any calculation") << "" << "" << "" << "" << "";
+    QTest::newRow("class 1") << "40" << "175" << "INVISIBILE" << "GRAVE Magrezza" << "Moderata Magrezza";
+    QTest::newRow("class 4") << "70" << "175" << "Sottopeso" << "PESO FORMA" << "Sovrappeso";
+    QTest::newRow("class 9") << "180" << "175" << QString::fromUtf8("Grande Obesità") << QString::fromUtf8("Obesità MOSTUOSA") << "ABNORME";
+}
+
+void CalculationTest::toolTips() {
+    QFETCH(QString, weight);
+    QFETCH(QString, height);
+    QFETCH(QString, poiTip);
+    QFETCH(QString, adessoTip);
+    QFETCH(QString, segueTip);
+    if (!weight.isEmpty()) {
+        QVERIFY(calculate(weight, height));
+    }
+    for (const char* box : {"poi", "adesso", "segue"}) {
+        hover(box);
+    }
+    QCOMPARE(control("poi")->toolTip(), poiTip);
+    QCOMPARE(control("adesso")->toolTip(), adessoTip);
+    QCOMPARE(control("segue")->toolTip(), segueTip);
+}
+
+// A calculation does not touch the tips; the next move over a box brings it up to date.
+void CalculationTest::toolTipsFollowOnlyOnMove() {
+    QVERIFY(calculate("70", "175"));
+    hover("poi");
+    hover("segue");
+    QVERIFY(calculate("180", "175"));
+    QCOMPARE(control("poi")->toolTip(), QStringLiteral("Sottopeso"));
+    QCOMPARE(control("adesso")->toolTip(), QString());
+    hover("poi");
+    QCOMPARE(control("poi")->toolTip(), QString::fromUtf8("Grande Obesità"));
+    QCOMPARE(control("segue")->toolTip(), QStringLiteral("Sovrappeso"));
+}
+
+// Weights from 1 to 500 kg and heights from 50 to 250 cm: no result is cut off.
+void CalculationTest::realisticResultsFit() {
+    for (const char* weight : {"1", "9,99", "70", "123,45", "499,99", "500"}) {
+        for (const char* height : {"50", "99,5", "175", "249,9", "250"}) {
+            QVERIFY(calculate(weight, height));
+            for (const char* name : {"Label3", "minP", "MaxP", "Dp", "Sp", "tipoT"}) {
+                const QLabel* label = control(name);
+                QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width(),
+                         qPrintable(QStringLiteral("%1 / %2: %3 \"%4\"").arg(weight, height, name, label->text())));
+            }
+        }
+    }
+}
+
+QTEST_MAIN(CalculationTest)
+#include "calculation_test.moc"

@@ -1,0 +1,347 @@
+// The window as designed: every control where the design puts it, looking as the
+// design says, stacked and focused in the designed order.
+#include "modal_watchdog.h"
+
+#include "window/form_builder.h"
+#include "window/form_design.h"
+#include "window/main_window.h"
+
+#include <QAccessible>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include <memory>
+
+using zorvel::MainWindow;
+
+class FormTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void windowProperties();
+    void geometry_data();
+    void geometry();
+    void appearance_data();
+    void appearance();
+    void stacking_data();
+    void stacking();
+    void stateBeforeFirstCalculation();
+    void focusStartsInWeightBox();
+    void tabCyclesThroughBoxesAndButton_data();
+    void tabCyclesThroughBoxesAndButton();
+    void enterAndEscapeDoNothing_data();
+    void enterAndEscapeDoNothing();
+    void designedCaptionsFit();
+    void screenReaderNames_data();
+    void screenReaderNames();
+
+private:
+    template <typename Widget = QWidget>
+    Widget* control(const char* name) const {
+        auto* widget = window_->findChild<Widget*>(QString::fromLatin1(name));
+        if (!widget) {
+            qFatal("no control %s", name);
+        }
+        return widget;
+    }
+
+    std::unique_ptr<MainWindow> window_;
+    ModalWatchdog watchdog_;
+};
+
+void FormTest::init() {
+    window_ = std::make_unique<MainWindow>();
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+}
+
+void FormTest::cleanup() {
+    const QStringList unexpected = watchdog_.takeUnexpected();
+    window_.reset();
+    QVERIFY2(unexpected.isEmpty(), qPrintable("dialog left open: " + unexpected.join(" | ")));
+}
+
+void FormTest::windowProperties() {
+    QCOMPARE(window_->windowTitle(), QStringLiteral("Zorvel"));
+    QCOMPARE(window_->size(), QSize(327, 326));
+    QCOMPARE(window_->minimumSize(), window_->maximumSize());
+    const Qt::WindowFlags flags = window_->windowFlags();
+    QVERIFY(flags & Qt::WindowStaysOnTopHint);
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    QVERIFY(flags & Qt::WindowSystemMenuHint);
+    QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+    QVERIFY(!(flags & Qt::X11BypassWindowManagerHint));
+    QCOMPARE(window_->windowType(), Qt::Window); // not a tool window: closing it must end the program
+    QVERIFY(window_->testAttribute(Qt::WA_QuitOnClose));
+}
+
+// Positions in the window as the design lists them (frame children included), in
+// twips, to catch a wrong frame-relative value as well as a wrong conversion.
+void FormTest::geometry_data() {
+    QTest::addColumn<QString>("container");
+    QTest::addColumn<QRect>("twips");
+    QTest::addColumn<int>("tabIndex");
+    QTest::addColumn<QString>("text");
+
+    const auto row = [](const char* name, const char* container, int left, int top, int width, int height,
+                        int tabIndex, const char* text) {
+        QTest::newRow(name) << QString::fromLatin1(container) << QRect(left, top, width, height) << tabIndex
+                            << QString::fromUtf8(text);
+    };
+    row("Frame2", "Form1", 2640, 120, 2175, 1335, 7, "Peso Forma");
+    row("MaxP", "Frame2", 3960, 840, 735, 255, 11, "");
+    row("minP", "Frame2", 3960, 480, 735, 255, 10, "");
+    row("Label5", "Frame2", 2760, 840, 735, 255, 9, "Massimo:");
+    row("Label4", "Frame2", 2760, 480, 735, 255, 8, "Minimo:");
+    row("Frame1", "Form1", 120, 120, 2415, 1335, 3, "Dati");
+    row("peso", "Frame1", 840, 480, 615, 285, 0, "");
+    row("altezza", "Frame1", 840, 840, 615, 285, 1, "");
+    row("Command1", "Frame1", 1560, 600, 855, 375, 4, "Calcola");
+    row("Label1", "Frame1", 240, 480, 495, 255, 6, "Peso:");
+    row("Label2", "Frame1", 240, 840, 615, 255, 5, "Alteza:");
+    row("Label6", "Form1", 2040, 3840, 735, 255, 18, "Zorvel");
+    row("segue", "Form1", 4560, 4320, 375, 375, 17, "");
+    row("poi", "Form1", 0, 4320, 375, 375, 16, "");
+    row("adesso", "Form1", 360, 4320, 4215, 375, 15, "");
+    row("dopo", "Form1", 4560, 4320, 375, 375, -1, "");
+    row("prima", "Form1", 0, 4320, 375, 375, -1, "");
+    row("Sp", "Form1", 4080, 4680, 495, 255, 14, "Max");
+    row("Dp", "Form1", 360, 4680, 495, 255, 13, "Min");
+    row("tipoT", "Form1", 120, 3600, 4695, 255, 12, "");
+    row("ora", "Form1", 360, 4320, 4215, 375, -1, "");
+    row("Image1", "Form1", 1800, 1560, 1335, 1935, -1, "");
+    row("Label3", "Form1", 2040, 4110, 615, 255, 2, "Med");
+    row("Shape2", "Form1", 120, 1500, 4695, 2050, -1, "");
+    row("Shape1", "Form1", 1920, 4080, 855, 255, -1, "");
+    // The marker: 5 pixels wide, centred on x 2400, from y 4380 to 4600.
+    row("Line1", "Form1", 2400 - 37, 4380, 75, 220, -1, "");
+}
+
+void FormTest::geometry() {
+    QFETCH(QString, container);
+    QFETCH(QRect, twips);
+    QFETCH(int, tabIndex);
+    QFETCH(QString, text);
+    const char* name = QTest::currentDataTag();
+    const QWidget* widget = control(name);
+
+    QCOMPARE(widget->parentWidget()->objectName(), container);
+    const auto pixels = [](int value) { return qRound(value / 15.0); };
+    const QRect expected(pixels(twips.left()), pixels(twips.top()), pixels(twips.left() + twips.width()) - pixels(twips.left()),
+                         pixels(twips.top() + twips.height()) - pixels(twips.top()));
+    QCOMPARE(QRect(widget->mapTo(window_.get(), QPoint(0, 0)), widget->size()), expected);
+    QCOMPARE(zorvel::controlDesign(name).tabIndex, tabIndex);
+
+    QString shown;
+    if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+        shown = label->text();
+    } else if (const auto* box = qobject_cast<const QLineEdit*>(widget)) {
+        shown = box->text();
+    } else if (const auto* button = qobject_cast<const QPushButton*>(widget)) {
+        shown = button->text();
+    } else if (const auto* frame = qobject_cast<const QGroupBox*>(widget)) {
+        shown = frame->title();
+    }
+    QCOMPARE(shown, text);
+    QVERIFY(widget->toolTip().isEmpty());
+    QVERIFY(widget->isVisible());
+    QVERIFY(widget->isEnabled());
+}
+
+void FormTest::appearance_data() {
+    QTest::addColumn<QColor>("textColour"); // invalid: the system colour
+    QTest::addColumn<bool>("opaque");
+    QTest::addColumn<double>("pointSize");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<int>("alignment");
+
+    const QColor system;
+    const int left = Qt::AlignLeft;
+    const int centre = Qt::AlignHCenter;
+    const int right = Qt::AlignRight;
+    QTest::newRow("MaxP") << system << true << 8.25 << false << centre;
+    QTest::newRow("minP") << system << true << 8.25 << false << centre;
+    QTest::newRow("Label5") << system << true << 8.25 << false << left;
+    QTest::newRow("Label4") << system << true << 8.25 << false << left;
+    QTest::newRow("Label1") << system << false << 8.25 << false << left;
+    QTest::newRow("Label2") << system << false << 8.25 << false << left;
+    QTest::newRow("Label6") << QColor(0, 0, 255) << false << 9.75 << true << centre;
+    QTest::newRow("segue") << system << true << 8.25 << false << -1;
+    QTest::newRow("poi") << system << true << 8.25 << false << -1;
+    QTest::newRow("adesso") << system << true << 8.25 << false << -1;
+    QTest::newRow("Sp") << system << false << 8.25 << false << right;
+    QTest::newRow("Dp") << system << false << 8.25 << false << left;
+    QTest::newRow("tipoT") << QColor(192, 0, 0) << true << 9.75 << true << centre;
+    QTest::newRow("Label3") << QColor(255, 255, 255) << false << 8.25 << true << centre;
+    QTest::newRow("Frame1") << system << false << 8.25 << true << -1;
+    QTest::newRow("Frame2") << system << false << 8.25 << true << -1;
+    QTest::newRow("peso") << system << false << 8.25 << false << left;
+    QTest::newRow("altezza") << system << false << 8.25 << false << left;
+    QTest::newRow("Command1") << system << false << 8.25 << false << -1;
+}
+
+void FormTest::appearance() {
+    QFETCH(QColor, textColour);
+    QFETCH(bool, opaque);
+    QFETCH(double, pointSize);
+    QFETCH(bool, bold);
+    QFETCH(int, alignment);
+    const QWidget* widget = control(QTest::currentDataTag());
+
+    const QColor systemText = QApplication::palette(widget).color(QPalette::WindowText);
+    QCOMPARE(widget->palette().color(QPalette::WindowText), textColour.isValid() ? textColour : systemText);
+    QCOMPARE(widget->autoFillBackground(), opaque);
+    QCOMPARE(widget->font().pointSizeF(), pointSize);
+    QCOMPARE(widget->font().bold(), bold);
+    QVERIFY(!widget->font().italic() && !widget->font().underline() && !widget->font().strikeOut());
+    if (alignment >= 0) {
+        Qt::Alignment shown;
+        if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+            shown = label->alignment();
+        } else {
+            shown = qobject_cast<const QLineEdit*>(widget)->alignment();
+        }
+        QCOMPARE(int(shown & Qt::AlignHorizontal_Mask), alignment);
+    }
+}
+
+// Later siblings are drawn over earlier ones.
+void FormTest::stacking_data() {
+    QTest::addColumn<QString>("front");
+    QTest::addColumn<QString>("back");
+    QTest::newRow("poi over adesso") << "poi" << "adesso";
+    QTest::newRow("segue over adesso") << "segue" << "adesso";
+    QTest::newRow("Label3 over Shape1") << "Label3" << "Shape1";
+    QTest::newRow("Label6 over Shape1") << "Label6" << "Shape1";
+    QTest::newRow("Image1 over Shape2") << "Image1" << "Shape2";
+    QTest::newRow("Line1 over adesso") << "Line1" << "adesso";
+    QTest::newRow("Line1 over poi") << "Line1" << "poi";
+    QTest::newRow("poi over prima") << "poi" << "prima";
+    QTest::newRow("adesso over ora") << "adesso" << "ora";
+    QTest::newRow("segue over dopo") << "segue" << "dopo";
+    QTest::newRow("peso over Label1") << "peso" << "Label1";
+    QTest::newRow("Command1 over Label2") << "Command1" << "Label2";
+    QTest::newRow("Frame1 over Shape2") << "Frame1" << "Shape2";
+}
+
+void FormTest::stacking() {
+    QFETCH(QString, front);
+    QFETCH(QString, back);
+    const QWidget* frontWidget = control(qPrintable(front));
+    const QWidget* backWidget = control(qPrintable(back));
+    QCOMPARE(frontWidget->parentWidget(), backWidget->parentWidget());
+    const QObjectList& siblings = frontWidget->parentWidget()->children();
+    QVERIFY(siblings.indexOf(frontWidget) > siblings.indexOf(backWidget));
+}
+
+void FormTest::stateBeforeFirstCalculation() {
+    QCOMPARE(window_->categoria(), 0);
+    QCOMPARE(window_->pictureId(), 0);
+    QCOMPARE(window_->markerX(), 2400.0f);
+    QVERIFY(control<QLabel>("Image1")->pixmap().isNull());
+
+    // "Med" in white on the blue box, the marker black over the bar.
+    const QImage shot = window_->grab().toImage();
+    QCOMPARE(shot.pixelColor(140, 281), QColor(0, 0, 255));
+    bool whiteText = false;
+    for (int x = 136; x < 177; ++x) {
+        // Antialiased glyphs: near-white on the blue box.
+        whiteText = whiteText || shot.pixelColor(x, 281).red() > 200;
+    }
+    QVERIFY(whiteText);
+    const QColor windowText = window_->palette().color(QPalette::WindowText);
+    QCOMPARE(shot.pixelColor(160, 300), windowText);
+    QCOMPARE(shot.pixelColor(150, 300), window_->palette().color(QPalette::Window));
+}
+
+void FormTest::focusStartsInWeightBox() { QCOMPARE(QApplication::focusWidget(), control("peso")); }
+
+void FormTest::tabCyclesThroughBoxesAndButton_data() {
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<QStringList>("visited");
+    QTest::newRow("Tab") << Qt::Key_Tab << QStringList{"altezza", "Command1", "peso", "altezza"};
+    QTest::newRow("Shift+Tab") << Qt::Key_Backtab << QStringList{"Command1", "altezza", "peso", "Command1"};
+}
+
+void FormTest::tabCyclesThroughBoxesAndButton() {
+    QFETCH(Qt::Key, key);
+    QFETCH(QStringList, visited);
+    for (const QString& expected : visited) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        QCOMPARE(QApplication::focusWidget()->objectName(), expected);
+    }
+}
+
+void FormTest::enterAndEscapeDoNothing_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<Qt::Key>("key");
+    QTest::newRow("Enter in peso") << "peso" << Qt::Key_Return;
+    QTest::newRow("Enter in altezza") << "altezza" << Qt::Key_Return;
+    QTest::newRow("keypad Enter in altezza") << "altezza" << Qt::Key_Enter;
+    QTest::newRow("Esc in peso") << "peso" << Qt::Key_Escape;
+    QTest::newRow("Esc on Calcola") << "Command1" << Qt::Key_Escape;
+}
+
+void FormTest::enterAndEscapeDoNothing() {
+    QFETCH(QString, box);
+    QFETCH(Qt::Key, key);
+    control<QLineEdit>("peso")->setText("70");
+    control<QLineEdit>("altezza")->setText("175");
+    QWidget* target = control(qPrintable(box));
+    target->setFocus();
+    QTest::keyClick(target, key);
+    QCOMPARE(control<QLabel>("Label3")->text(), QStringLiteral("Med"));
+    QCOMPARE(window_->categoria(), 0);
+    QVERIFY(window_->isVisible());
+    QCOMPARE(QApplication::focusWidget(), target);
+}
+
+// At 96 dots per inch, in the face the window really uses.
+void FormTest::designedCaptionsFit() {
+    for (const zorvel::ControlDesign& design : zorvel::form1Controls()) {
+        const auto* label = qobject_cast<const QLabel*>(control(design.name.data()));
+        if (!label || label->text().isEmpty()) {
+            continue;
+        }
+        QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width(),
+                 design.name.data());
+        QVERIFY2(label->fontMetrics().height() <= label->contentsRect().height() + 3, design.name.data());
+    }
+    const auto* button = control<QPushButton>("Command1");
+    QVERIFY(button->fontMetrics().horizontalAdvance(button->text()) < button->width() - 8);
+    for (const char* frameName : {"Frame1", "Frame2"}) {
+        const auto* frame = control<QGroupBox>(frameName);
+        QVERIFY(frame->fontMetrics().horizontalAdvance(frame->title()) < frame->width() - 16);
+    }
+    QCOMPARE(QFontInfo(control("Label1")->font()).pixelSize(), 11);
+}
+
+void FormTest::screenReaderNames_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QAccessible::Role>("role");
+    QTest::newRow("peso") << "Peso" << QAccessible::EditableText;
+    QTest::newRow("altezza") << "Altezza" << QAccessible::EditableText;
+    QTest::newRow("Command1") << "Calcola" << QAccessible::Button;
+    QTest::newRow("Label3") << "Med" << QAccessible::StaticText;
+    QTest::newRow("Dp") << "Min" << QAccessible::StaticText;
+    QTest::newRow("tipoT") << "" << QAccessible::StaticText;
+}
+
+void FormTest::screenReaderNames() {
+    QFETCH(QString, name);
+    QFETCH(QAccessible::Role, role);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control(QTest::currentDataTag()));
+    QVERIFY(accessible);
+    QCOMPARE(accessible->text(QAccessible::Name), name);
+    QCOMPARE(accessible->role(), role);
+}
+
+QTEST_MAIN(FormTest)
+#include "form_test.moc"

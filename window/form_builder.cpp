@@ -1,0 +1,198 @@
+#include "form_builder.h"
+
+#include "shape_widget.h"
+
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QHash>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QWidget>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+#include <utility>
+#include <vector>
+
+namespace zorvel {
+namespace {
+
+// Labels that caption a text box: a screen reader reads them with the box.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 2> captionedBoxes{{
+    {"Label1", "peso"},
+    {"Label2", "altezza"},
+}};
+
+QString toQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// Frames, text boxes and the button are windows of their own in the design and lie
+// in front of the labels, shapes, line and image of their container.
+bool isWindowed(ControlKind kind) {
+    return kind == ControlKind::frame || kind == ControlKind::textBox || kind == ControlKind::button;
+}
+
+QLabel* makeLabel(const ControlDesign& control, QWidget* parent) {
+    auto* label = new QLabel(toQString(control.text), parent);
+    label->setAlignment(control.alignment);
+    // A caption is drawn inside its box and never resizes it.
+    label->setWordWrap(false);
+    label->setTextFormat(Qt::PlainText);
+    if (control.border == Border::single) {
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setLineWidth(1);
+    }
+    if (control.background == Background::opaque) {
+        label->setAutoFillBackground(true);
+    }
+    return label;
+}
+
+// An etched outline with the caption set into its top edge, and the same background
+// as the window inside, so that opaque labels in it do not stand out. The children
+// keep the application's style.
+QGroupBox* makeFrame(const ControlDesign& control, QWidget* parent) {
+    auto* frame = new QGroupBox(toQString(control.text), parent);
+    if (QStyle* outlineStyle = QStyleFactory::create(QStringLiteral("Windows"))) {
+        outlineStyle->setParent(frame);
+        frame->setStyle(outlineStyle);
+    }
+    return frame;
+}
+
+QWidget* makeControl(const ControlDesign& control, QWidget* parent) {
+    switch (control.kind) {
+    case ControlKind::frame:
+        return makeFrame(control, parent);
+    case ControlKind::label:
+        return makeLabel(control, parent);
+    case ControlKind::textBox: {
+        auto* box = new QLineEdit(toQString(control.text), parent);
+        box->setAlignment(control.alignment);
+        box->setMaxLength(std::numeric_limits<int>::max());
+        return box;
+    }
+    case ControlKind::button: {
+        auto* button = new QPushButton(toQString(control.text), parent);
+        // Enter in a text box must not press it.
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        return button;
+    }
+    case ControlKind::line: {
+        auto* line = new QWidget(parent);
+        line->setBackgroundRole(QPalette::WindowText);
+        line->setAutoFillBackground(true);
+        line->setAttribute(Qt::WA_TransparentForMouseEvents);
+        return line;
+    }
+    case ControlKind::shape:
+        return new ShapeWidget(control.fillColour ? std::optional(toQColor(*control.fillColour)) : std::nullopt, parent);
+    case ControlKind::image: {
+        auto* image = new QLabel(parent);
+        // Independent horizontal and vertical factors, smooth scaling.
+        image->setScaledContents(true);
+        return image;
+    }
+    }
+    return nullptr;
+}
+
+void applyAppearance(const ControlDesign& control, QWidget& widget) {
+    widget.setObjectName(toQString(control.name));
+    widget.setGeometry(pixelRect(control));
+    widget.setFont(designFont(control.font));
+    if (control.textColour) {
+        QPalette palette = widget.palette();
+        palette.setColor(QPalette::WindowText, toQColor(*control.textColour));
+        widget.setPalette(palette);
+    }
+    if (!control.accessibleName.empty()) {
+        widget.setAccessibleName(toQString(control.accessibleName));
+    }
+    if (!control.accessibleDescription.empty()) {
+        widget.setAccessibleDescription(toQString(control.accessibleDescription));
+    }
+    if (!isWindowed(control.kind) || control.kind == ControlKind::frame) {
+        widget.setFocusPolicy(Qt::NoFocus);
+    }
+}
+
+// Later siblings are drawn over earlier ones, so raise from the back to the front:
+// the windowless controls from the last row to the first, then the windowed ones.
+void stack(std::span<const ControlDesign> design, const QHash<QString, QWidget*>& widgets) {
+    for (const bool windowed : {false, true}) {
+        for (auto row = design.rbegin(); row != design.rend(); ++row) {
+            if (isWindowed(row->kind) == windowed) {
+                widgets.value(toQString(row->name))->raise();
+            }
+        }
+    }
+}
+
+void orderTabs(std::span<const ControlDesign> design, const QHash<QString, QWidget*>& widgets) {
+    std::vector<const ControlDesign*> focusable;
+    for (const ControlDesign& control : design) {
+        if (widgets.value(toQString(control.name))->focusPolicy() != Qt::NoFocus) {
+            focusable.push_back(&control);
+        }
+    }
+    std::ranges::sort(focusable, {}, &ControlDesign::tabIndex);
+    for (std::size_t i = 1; i < focusable.size(); ++i) {
+        QWidget::setTabOrder(widgets.value(toQString(focusable[i - 1]->name)),
+                             widgets.value(toQString(focusable[i]->name)));
+    }
+}
+
+} // namespace
+
+int twipsToPixels(int twips) { return static_cast<int>(std::lround(static_cast<double>(twips) / twipsPerPixel)); }
+
+QRect pixelRect(const ControlDesign& control) {
+    if (control.kind == ControlKind::line) {
+        // A vertical line of markerWidthPixels centred on its x coordinate.
+        const int x = twipsToPixels(control.left);
+        const int top = twipsToPixels(control.top);
+        return QRect(x - markerWidthPixels / 2, top, markerWidthPixels,
+                     twipsToPixels(control.top + control.height) - top);
+    }
+    return QRect(twipsToPixels(control.left), twipsToPixels(control.top), twipsToPixels(control.width),
+                 twipsToPixels(control.height));
+}
+
+QColor toQColor(Colour colour) {
+    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                  static_cast<int>((colour >> 16) & 0xFF));
+}
+
+QFont designFont(FontDesign design) {
+    static const bool designedFaceInstalled = QFontDatabase::families().contains(toQString(designedFamily));
+    QFont font(toQString(designedFaceInstalled ? designedFamily : fallbackFamily));
+    font.setPointSizeF(design.pointSize);
+    font.setBold(design.bold);
+    font.setItalic(false);
+    font.setUnderline(false);
+    font.setStrikeOut(false);
+    return font;
+}
+
+void buildForm(QWidget& form, std::span<const ControlDesign> design) {
+    QHash<QString, QWidget*> widgets;
+    for (const ControlDesign& control : design) {
+        QWidget* container = control.container.empty() ? &form : widgets.value(toQString(control.container));
+        QWidget* widget = makeControl(control, container);
+        applyAppearance(control, *widget);
+        widgets.insert(widget->objectName(), widget);
+    }
+    stack(design, widgets);
+    orderTabs(design, widgets);
+    for (const auto& [caption, box] : captionedBoxes) {
+        static_cast<QLabel*>(widgets.value(toQString(caption)))->setBuddy(widgets.value(toQString(box)));
+    }
+}
+
+} // namespace zorvel

@@ -1,0 +1,19 @@
+#pragma once
+
+class QWidget;
+
+// What the window system has to be told so that the window stays above the others and
+// keeps out of the task bar.
+namespace zorvel {
+
+// Where the user has not chosen a platform (QT_QPA_PLATFORM, -platform), prefers X11
+// (XWayland on a Wayland desktop) and falls back to Wayland: Wayland lets no client
+// keep itself on top. Call before the application object exists.
+void preferX11(int argc, char* argv[]);
+
+// Asks, before the window is mapped, for it to stay above all windows that are not
+// themselves topmost and, on X11, to have no task-bar button. Window managers drop
+// these states when a window is hidden, so call it before every show.
+void keepOnTopWithoutTaskbarButton(QWidget& window);
+
+} // namespace zorvel
