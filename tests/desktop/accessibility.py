@@ -2,6 +2,7 @@
 that dbus-run-session gives the test, switched on the way a desktop switches it on
 for a screen reader, and pyatspi (Debian's python3-pyatspi) to walk the tree."""
 
+import time
 import warnings
 
 from xsession import wait_for
@@ -100,3 +101,35 @@ class ScreenReaderMixin:
     @staticmethod
     def text_of(node):
         return node.queryText().getText(0, -1)
+
+    def announcements_during(self, action, expected, timeout=10.0):
+        """Run action() and collect the name changes that labels announce, as
+        {field: new name} for the labels of `expected` ({field: box}), until every
+        one of them has announced something or the time is up."""
+        from gi.repository import GLib
+        fields = {box: field for field, box in expected.items()}
+        heard = {}
+
+        def listener(event):
+            box = relative_extents(self.pyatspi, event.source, self.top_level)
+            if box in fields:
+                # The label's name now: the event's own copy of it does not come
+                # through pyatspi as text.
+                heard[fields[box]] = event.source.name
+        self.pyatspi.Registry.registerEventListener(
+            listener, "object:property-change:accessible-name")
+        context = GLib.MainContext.default()
+        try:
+            # Events still queued from before are not announcements of this action.
+            while context.iteration(False):
+                pass
+            heard.clear()
+            action()
+            deadline = time.monotonic() + timeout
+            while len(heard) < len(expected) and time.monotonic() < deadline:
+                if not context.iteration(False):
+                    time.sleep(0.02)
+        finally:
+            self.pyatspi.Registry.deregisterEventListener(
+                listener, "object:property-change:accessible-name")
+        return heard

@@ -5,7 +5,7 @@ import unittest
 
 import calculations as layout
 from accessibility import ScreenReaderMixin
-from calculations import CALCULATIONS
+from calculations import CALCULATIONS, by_name
 from desktoptest import ProgramTestCase
 from xsession import wait_for
 
@@ -42,6 +42,23 @@ class ScreenReaderTest(ScreenReaderMixin, ProgramTestCase):
                 except AssertionError:
                     pass  # the comparison below says what is heard instead
                 self.assertEqual(heard(), expected)
+
+    def test_a_new_result_is_announced(self):
+        weight = self.find("ROLE_TEXT", "Peso")
+        height = self.find("ROLE_TEXT", "Altezza")
+        button = self.find("ROLE_PUSH_BUTTON", "Calcola")
+        # From class 4 to class 1 every result label gets a new text.
+        before, after = by_name("class 4, 70 kg and 175 cm"), by_name("class 1, 55 kg and 190 cm")
+        weight.queryEditableText().setTextContents(before.weight)
+        height.queryEditableText().setTextContents(before.height)
+        self.press(button)
+        index = self.find("ROLE_LABEL", box=layout.RESULT_LABELS["index"])
+        wait_for("the first result", lambda: index.name == before.index, timeout=10)
+
+        weight.queryEditableText().setTextContents(after.weight)
+        height.queryEditableText().setTextContents(after.height)
+        heard = self.announcements_during(lambda: self.press(button), layout.RESULT_LABELS)
+        self.assertEqual(heard, {field: getattr(after, field) for field in layout.RESULT_LABELS})
 
 
 if __name__ == "__main__":
