@@ -99,8 +99,13 @@ class WindowManagerTest(ProgramTestCase):
             wait_for("the window to stand centred", centred, timeout=5)
         except AssertionError:
             x, y, left, right, top, bottom = centred.last
+            width, height = layout.CLIENT_SIZE
+            frame_corner = ((screen_width - left - width - right) // 2,
+                            (screen_height - top - height - bottom) // 2)
+            hint = (" (the client area stands where its frame should)"
+                    if abs(x - frame_corner[0]) <= 1 and abs(y - frame_corner[1]) <= 1 else "")
             self.fail(f"client area at {x}, {y} with frame {left}, {right}, {top}, {bottom} "
-                      f"is not centred on a {screen_width} x {screen_height} screen")
+                      f"is not centred on a {screen_width} x {screen_height} screen{hint}")
 
     def test_title_is_zorvel(self):
         for name in ("_NET_WM_NAME", "WM_NAME"):
