@@ -17,12 +17,16 @@ CLASS_NAME = {
     8: "Grande Obesità", 9: "Obesità MOSTUOSA", 10: "ABNORME",
 }
 
-Calculation = namedtuple("Calculation", [
-    "name", "weight", "height",
-    "shown_weight", "index", "lowest", "highest", "category", "left_bound", "right_bound",
-    "marker_twips",
-])
-Calculation.class_name = property(lambda self: CLASS_NAME[self.category])
+class Calculation(namedtuple("Calculation", [
+        "name", "weight", "height",
+        "shown_weight", "index", "lowest", "highest", "category", "left_bound", "right_bound",
+        "marker_twips"])):
+    """What typing `weight` and `height` and clicking "Calcola" must show."""
+
+    @property
+    def class_name(self):
+        return CLASS_NAME[self.category]
+
 
 CALCULATIONS = [
     Calculation("class 4, 70 kg and 175 cm", "70", "175",
