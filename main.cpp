@@ -1,3 +1,4 @@
+#include "assets/version.h"
 #include "window/main_window.h"
 #include "window/platform.h"
 
@@ -6,8 +7,8 @@
 int main(int argc, char* argv[]) {
     zorvel::preferX11(argc, argv);
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Zorvel"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationName(QString::fromLatin1(zorvel::version::kProductName));
+    QApplication::setApplicationVersion(QString::fromLatin1(zorvel::version::kVersionText));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.zorvel.Zorvel"));
 
     zorvel::MainWindow window;
