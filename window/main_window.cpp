@@ -242,7 +242,11 @@ void MainWindow::centreOnScreen() {
     centredFrameMargins_ = windowHandle() ? windowHandle()->frameMargins() : QMargins();
     QRect framed = rect().marginsAdded(centredFrameMargins_);
     framed.moveCenter(screen()->availableGeometry().center());
-    move(framed.topLeft());
+    // Place the client area, not the frame: move() would add the frame size Qt has
+    // stored, which can still be zero when the window manager has already drawn one.
+    const QPoint clientTopLeft =
+        framed.topLeft() + QPoint(centredFrameMargins_.left(), centredFrameMargins_.top());
+    setGeometry(QRect(clientTopLeft, size()));
 }
 
 } // namespace zorvel

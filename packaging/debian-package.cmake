@@ -1,0 +1,26 @@
+# CPack settings for the Debian package (cpack -G DEB in the build folder).
+# The package's dependencies come from dpkg-shlibdeps, so they follow whatever
+# Qt libraries the program really links.
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME zorvel)
+set(CPACK_PACKAGE_VENDOR "Zorvel")
+set(CPACK_PACKAGE_CONTACT "Zorvel developers <sviluppo@zorvel.invalid>")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "body mass index calculator for Italian-speaking users")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Zorvel evaluates a person's body mass index from weight and height and shows \
+the normal weight band, the weight class with a colour bar and a picture of the class. \
+The program is in Italian and reads numbers with a decimal comma.")
+set(CPACK_PACKAGE_HOMEPAGE_URL ${PROJECT_HOMEPAGE_URL})
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The fallback face of the window, where the classic one is missing.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+
+include(CPack)

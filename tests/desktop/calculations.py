@@ -1,0 +1,74 @@
+"""Calculations whose results the desktop tests look for on the real window,
+worked out by hand from the class table and the marker rule, and the window's
+layout in logical pixels (15 twips each) that the tests need to find them."""
+
+from collections import namedtuple
+
+# Class colours as red, green, blue.
+CLASS_COLOUR = {
+    0: (128, 0, 0), 1: (255, 0, 0), 2: (255, 128, 128), 3: (192, 192, 0),
+    4: (0, 255, 0), 5: (255, 128, 128), 6: (255, 0, 0), 7: (128, 0, 0),
+    8: (64, 0, 0), 9: (2, 0, 0), 10: (0, 0, 0),
+}
+
+CLASS_NAME = {
+    0: "INVISIBILE", 1: "GRAVE Magrezza", 2: "Moderata Magrezza", 3: "Sottopeso",
+    4: "PESO FORMA", 5: "Sovrappeso", 6: "1° Grado Obesità", 7: "2° Grado Obesità",
+    8: "Grande Obesità", 9: "Obesità MOSTUOSA", 10: "ABNORME",
+}
+
+class Calculation(namedtuple("Calculation", [
+        "name", "weight", "height",
+        "shown_weight", "index", "lowest", "highest", "category", "left_bound", "right_bound",
+        "marker_twips"])):
+    """What typing `weight` and `height` and clicking "Calcola" must show."""
+
+    @property
+    def class_name(self):
+        return CLASS_NAME[self.category]
+
+
+CALCULATIONS = [
+    Calculation("class 4, 70 kg and 175 cm", "70", "175",
+                "70", "22,85", "56,65", "76,25", 4, "18,5", "24,9", 3214.69),
+    Calculation("class 1, 55 kg and 190 cm", "55", "190",
+                "55", "15,23", "66,78", "89,88", 1, "10", "16", 4021.0),
+    Calculation("class 9, 170 kg and 1,75 m", "170", "1,75",
+                "170", "55,51", "56,65", "76,25", 9, "60", "49,9", 2227.13),
+    Calculation("class 4, weight typed with a point", "70.5", "175",
+                "70,5", "23,02", "56,65", "76,25", 4, "18,5", "24,9", 3326.25),
+]
+
+
+def by_name(name):
+    return next(c for c in CALCULATIONS if c.name == name)
+
+
+# Where things are, in logical pixels of the client area: (x, y, width, height).
+WEIGHT_BOX = (56, 32, 41, 19)
+HEIGHT_BOX = (56, 56, 41, 19)
+CALCULATE_BUTTON = (104, 40, 57, 25)
+PREVIOUS_BOX = (0, 288, 25, 25)      # poi
+CURRENT_BAR = (24, 288, 281, 25)     # adesso
+NEXT_BOX = (304, 288, 25, 25)        # segue, cut by the window's right edge
+INDEX_BOX = (128, 272, 57, 17)       # the blue box under the index text
+CLIENT_SIZE = (327, 326)
+
+# The labels that show a calculation's results, by the Calculation field they show.
+RESULT_LABELS = {
+    "index": (136, 274, 41, 17),        # Label3
+    "lowest": (264, 32, 49, 17),        # minP
+    "highest": (264, 56, 49, 17),       # MaxP
+    "left_bound": (24, 312, 33, 17),    # Dp, cut by the window's bottom edge
+    "right_bound": (272, 312, 33, 17),  # Sp, likewise
+    "class_name": (8, 240, 313, 17),    # tipoT
+}
+
+# The marker line runs from y 292 to 306; this row crosses it and all three boxes.
+BAR_ROW = 300
+BAR_START_TWIPS, TWIPS_PER_PIXEL = 360, 15
+
+
+def centre(box):
+    x, y, width, height = box
+    return x + width // 2, y + height // 2

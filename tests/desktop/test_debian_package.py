@@ -1,0 +1,98 @@
+"""CPack's Debian package: it holds the installation, declares dependencies that a
+Debian 12 machine can meet, and the program it installs starts and shows its window."""
+
+import glob
+import os
+import re
+import subprocess
+import tempfile
+import unittest
+
+from installation import InstallationChecks
+from xsession import XSession
+
+# Libraries the program links: a package without them would not start.
+NEEDED = ("libc6", "libstdc++6", "libqt6core6", "libqt6gui6", "libqt6widgets6")
+
+
+def installed_version(package):
+    result = subprocess.run(["dpkg-query", "-W", "-f", "${db:Status-Status} ${Version}",
+                             package], capture_output=True, text=True)
+    status, _, version = result.stdout.partition(" ")
+    return version if result.returncode == 0 and status == "installed" else None
+
+
+def satisfied_here(alternatives):
+    """Whether this machine meets one alternative of a Depends entry."""
+    for alternative in alternatives.split("|"):
+        match = re.fullmatch(r"\s*([\w.+-]+)(?::\w+)?\s*(?:\(\s*([<>=]+)\s*([^)\s]+)\s*\))?\s*",
+                             alternative)
+        if not match:
+            raise AssertionError(f"cannot read the dependency {alternative!r}")
+        name, relation, version = match.groups()
+        have = installed_version(name)
+        if have is None:
+            continue
+        if relation is None:
+            return True
+        operator = {">=": "ge", "<=": "le", ">>": "gt", "<<": "lt", "=": "eq"}[relation]
+        if subprocess.run(["dpkg", "--compare-versions", have, operator, version]).returncode == 0:
+            return True
+    return False
+
+
+class DebianPackageTest(InstallationChecks, unittest.TestCase):
+
+    @classmethod
+    def setUpClass(cls):
+        cls.scratch = tempfile.TemporaryDirectory(prefix="zorvel-package-")
+        cls.addClassCleanup(cls.scratch.cleanup)
+        build = os.environ["ZORVEL_BUILD_DIR"]
+        subprocess.run(["cpack", "--config", os.path.join(build, "CPackConfig.cmake"),
+                        "-B", cls.scratch.name], check=True, stdout=subprocess.DEVNULL,
+                       timeout=300)
+        packages = glob.glob(os.path.join(cls.scratch.name, "*.deb"))
+        if len(packages) != 1:
+            raise AssertionError(f"cpack made {packages}, not one package")
+        cls.package = packages[0]
+        cls.root = os.path.join(cls.scratch.name, "root")
+        subprocess.run(["dpkg", "-x", cls.package, cls.root], check=True, timeout=60)
+
+    def field(self, name):
+        return subprocess.run(["dpkg-deb", "-f", self.package, name], check=True,
+                              capture_output=True, text=True).stdout.strip()
+
+    def test_control_fields(self):
+        self.assertEqual(self.field("Package"), "zorvel")
+        self.assertRegex(self.field("Version"), r"^\d+\.\d+\.\d+")
+        architecture = subprocess.run(["dpkg", "--print-architecture"], check=True,
+                                      capture_output=True, text=True).stdout.strip()
+        self.assertEqual(self.field("Architecture"), architecture)
+
+    def test_declares_dependencies_this_machine_meets(self):
+        depends = [entry.strip() for entry in self.field("Depends").split(",") if entry.strip()]
+        names = {re.match(r"[\w.+-]+", entry).group(0) for entry in depends}
+        for package in NEEDED:
+            with self.subTest(needs=package):
+                self.assertIn(package, names)
+        for entry in depends:
+            with self.subTest(depends=entry):
+                self.assertTrue(satisfied_here(entry), f"{entry} is not met on this machine")
+
+    def test_holds_the_installation_under_usr_only(self):
+        self.assertEqual(sorted(os.listdir(self.root)), ["usr"])
+        self.check_installation(os.path.join(self.root, "usr"),
+                                os.environ.get("ZORVEL_INSTALL_BINDIR", "bin"),
+                                os.environ.get("ZORVEL_INSTALL_DATADIR", "share"))
+
+    def test_installed_program_shows_its_window(self):
+        program = os.path.join(self.root, "usr", "bin", "zorvel")
+        with XSession() as session:
+            process = session.start([program])
+            window = session.wait_for_window("Zorvel", owner=process)
+            self.assertIsNone(process.poll(), "the program ended after showing its window")
+            self.assertEqual(session.cardinals(window, "_NET_WM_PID"), [process.pid])
+
+
+if __name__ == "__main__":
+    unittest.main()

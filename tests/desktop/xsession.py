@@ -1,0 +1,241 @@
+"""A private X desktop for one test: Xvfb on a display of its own, openbox as the
+window manager, the program started the way a user starts it, and the small
+X tools (xdotool, xprop, xwininfo, import) that drive and read it from outside.
+
+Every process started here dies with the test process, also when the test is
+killed, so a failing or timed-out test leaves no X server behind.
+"""
+
+import contextlib
+import ctypes
+import os
+import re
+import select
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+
+PR_SET_PDEATHSIG = 1
+_libc = ctypes.CDLL(None, use_errno=True)
+
+
+def _die_with_parent():
+    _libc.prctl(PR_SET_PDEATHSIG, signal.SIGKILL)
+
+
+def wait_for(what, probe, timeout=20.0, interval=0.05):
+    """Return probe()'s first truthy result, or fail naming what did not happen."""
+    deadline = time.monotonic() + timeout
+    while True:
+        result = probe()
+        if result:
+            return result
+        if time.monotonic() > deadline:
+            raise AssertionError(f"timed out after {timeout:.0f} s waiting for {what}")
+        time.sleep(interval)
+
+
+class Image:
+    """A screenshot as 8-bit RGB rows, read from a binary PPM."""
+
+    def __init__(self, ppm):
+        match = re.match(rb"P6\s+(\d+)\s+(\d+)\s+(\d+)\s", ppm)
+        if not match or match.group(3) != b"255":
+            raise ValueError("not an 8-bit binary PPM")
+        self.width, self.height = int(match.group(1)), int(match.group(2))
+        self.pixels = ppm[match.end():]
+
+    def pixel(self, x, y):
+        if not (0 <= x < self.width and 0 <= y < self.height):
+            raise IndexError(f"pixel ({x}, {y}) outside {self.width} x {self.height}")
+        offset = 3 * (y * self.width + x)
+        return tuple(self.pixels[offset:offset + 3])
+
+
+class XSession:
+    """Xvfb + openbox; use as a context manager."""
+
+    def __init__(self, screen=(1280, 1024)):
+        self.screen = screen
+        self.processes = []
+        self.env = None
+        self.runtime_dir = None
+
+    def __enter__(self):
+        try:
+            self._start_x_server()
+            self._start_window_manager()
+        except BaseException:
+            self.close()
+            raise
+        return self
+
+    def __exit__(self, *exc):
+        self.close()
+
+    def close(self):
+        for process in reversed(self.processes):
+            if process.poll() is None:
+                process.terminate()
+        for process in reversed(self.processes):
+            try:
+                process.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                process.kill()
+                process.wait()
+        self.processes.clear()
+        if self.runtime_dir:
+            shutil.rmtree(self.runtime_dir, ignore_errors=True)
+            self.runtime_dir = None
+
+    # -- processes -----------------------------------------------------------------
+
+    def start(self, command, extra_env=None, **options):
+        env = dict(self.env)
+        env.update(extra_env or {})
+        process = subprocess.Popen(command, env=env, preexec_fn=_die_with_parent,
+                                   stdin=subprocess.DEVNULL, **options)
+        self.processes.append(process)
+        return process
+
+    def run(self, *command, check=True):
+        result = subprocess.run(command, env=self.env, capture_output=True,
+                                check=False, timeout=30)
+        if check and result.returncode != 0:
+            raise AssertionError(f"{' '.join(command)} failed ({result.returncode}): "
+                                 f"{result.stderr.decode(errors='replace').strip()}")
+        return result.stdout
+
+    def _start_x_server(self):
+        # -displayfd lets the server pick a free display number itself, which is
+        # free of the race between looking for a free number and taking it.
+        read_end, write_end = os.pipe()
+        width, height = self.screen
+        with contextlib.closing(os.fdopen(read_end, "rb", buffering=0)) as answer:
+            server = subprocess.Popen(
+                ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{width}x{height}x24",
+                 "-nolisten", "tcp", "-noreset"],
+                pass_fds=(write_end,), preexec_fn=_die_with_parent,
+                stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL)
+            os.close(write_end)
+            self.processes.append(server)
+            number = b""
+            deadline = time.monotonic() + 20
+            while not number.endswith(b"\n"):
+                if server.poll() is not None or time.monotonic() > deadline:
+                    raise AssertionError("Xvfb did not start")
+                ready, _, _ = select.select([answer], [], [], 0.5)
+                if ready:
+                    chunk = answer.read(16)
+                    if not chunk:
+                        raise AssertionError("Xvfb closed its display pipe")
+                    number += chunk
+        self.display = ":" + number.decode().strip()
+        env = {key: value for key, value in os.environ.items()
+               if key not in ("WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "QT_SCALE_FACTOR",
+                              "QT_SCREEN_SCALE_FACTORS", "QT_ENABLE_HIGHDPI_SCALING")}
+        env["DISPLAY"] = self.display
+        env["XDG_SESSION_TYPE"] = "x11"
+        self.runtime_dir = tempfile.mkdtemp(prefix="zorvel-desktop-")
+        env["XDG_RUNTIME_DIR"] = self.runtime_dir
+        self.env = env
+
+    def _start_window_manager(self):
+        # Openbox announces itself on the root window before it handles any event; a
+        # window mapped in between is placed as if there were no window manager. It
+        # runs the --startup command once it is ready, which is what to wait for.
+        ready = os.path.join(self.runtime_dir, "openbox-ready")
+        self.start(["openbox", "--sm-disable", "--startup", f"touch {ready}"],
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        wait_for("openbox to manage the screen", lambda: os.path.exists(ready))
+
+    # -- windows ---------------------------------------------------------------------
+
+    def visible_windows(self, title):
+        """Ids of the mapped windows whose title is exactly `title`."""
+        out = self.run("xdotool", "search", "--onlyvisible", "--name",
+                       f"^{re.escape(title)}$", check=False)
+        return [int(word) for word in out.split()]
+
+    def wait_for_window(self, title, timeout=30.0, excluding=(), owner=None):
+        """The first mapped window titled `title`; fails at once if `owner`,
+        the process expected to show it, ends first."""
+        def probe():
+            if owner is not None and owner.poll() is not None:
+                raise AssertionError(f"{owner.args[0]} ended with {owner.returncode} "
+                                     f"before showing a window titled {title!r}")
+            found = [w for w in self.visible_windows(title) if w not in excluding]
+            return found[0] if found else None
+        try:
+            return wait_for(f"a window titled {title!r}", probe, timeout)
+        except AssertionError as failure:
+            tree = self.run("xwininfo", "-root", "-tree", check=False).decode()
+            raise AssertionError(f"{failure}; the screen holds:\n{tree}") from None
+
+    def property_text(self, window, name):
+        return self.run("xprop", "-id", str(window), name).decode()
+
+    def atoms(self, window, name):
+        """The atom names of an ATOM[] property, as a set."""
+        text = self.property_text(window, name)
+        if "=" not in text:
+            return set()
+        return {atom.strip() for atom in text.split("=", 1)[1].split(",") if atom.strip()}
+
+    def cardinals(self, window, name):
+        # Forcing the plain number format keeps xprop from drawing icons as text art.
+        text = self.run("xprop", "-id", str(window), "-f", name, "32c", name).decode()
+        if "=" not in text:
+            return []
+        return [int(value, 0) for value in re.findall(r"-?(?:0x[0-9a-f]+|\d+)",
+                                                      text.split("=", 1)[1])]
+
+    def root_window_list(self, name):
+        """A WINDOW[] property of the root window, bottom to top for stacking lists."""
+        text = self.run("xprop", "-root", name).decode()
+        return [int(value, 16) for value in re.findall(r"0x[0-9a-f]+", text.split("=", 1)[-1])]
+
+    def geometry(self, window):
+        """Client area as (x, y, width, height) in root coordinates."""
+        info = self.run("xwininfo", "-id", str(window)).decode()
+
+        def field(label):
+            return int(re.search(rf"{label}:\s+(-?\d+)", info).group(1))
+        return (field("Absolute upper-left X"), field("Absolute upper-left Y"),
+                field("Width"), field("Height"))
+
+    def screenshot(self):
+        return Image(self.run("import", "-window", "root", "-depth", "8", "ppm:-"))
+
+    # -- input -----------------------------------------------------------------------
+
+    def click(self, window, x, y):
+        self.run("xdotool", "mousemove", "--sync", "--window", str(window), str(x), str(y),
+                 "click", "1")
+
+    def hover(self, window, x, y):
+        # Two small moves so the widget under the pointer sees motion inside itself.
+        self.run("xdotool", "mousemove", "--sync", "--window", str(window), str(x), str(y))
+        self.run("xdotool", "mousemove", "--window", str(window), str(x + 1), str(y + 1))
+
+    def type_text(self, text):
+        self.run("xdotool", "type", "--delay", "40", "--", text)
+
+    def key(self, *keys):
+        self.run("xdotool", "key", "--delay", "40", *keys)
+
+    def activate(self, window):
+        self.run("xdotool", "windowactivate", str(window), check=False)
+        wait_for("the window to take the input focus",
+                 lambda: int(self.run("xdotool", "getactivewindow", check=False) or b"0")
+                 == window, timeout=10)
+
+
+def program_command():
+    """The program under test; CTest passes the built binary in ZORVEL_PROGRAM."""
+    program = os.environ.get("ZORVEL_PROGRAM")
+    if not program or not os.access(program, os.X_OK):
+        raise SystemExit(f"ZORVEL_PROGRAM does not name the built program: {program!r}")
+    return [program]
