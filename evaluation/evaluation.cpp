@@ -29,24 +29,30 @@ const BoundTexts& boundTextsOf(int weightClassNumber) {
 } // namespace
 
 Result<Evaluation> evaluate(std::string_view weightText, std::string_view heightText) {
-    Evaluation result;
-    result.heightText = withDecimalCommas(heightText);
+    // Every text is written straight into the result the caller receives: nine
+    // strings are never moved. Every return hands back this one object.
+    Result<Evaluation> outcome(std::in_place);
+    Evaluation& result = outcome.value();
+
+    writeWithDecimalCommas(heightText, result.heightText);
     const auto height = altezzaM(result.heightText);
     if (!height) {
-        return height.error();
+        outcome = height.error();
+        return outcome;
     }
     result.altezzaM = *height;
 
-    result.weightText = withDecimalCommas(weightText);
+    writeWithDecimalCommas(weightText, result.weightText);
     const auto index = indice(result.weightText, result.altezzaM);
     if (!index) {
-        return index.error();
+        outcome = index.error();
+        return outcome;
     }
     result.indice = *index;
-    result.indiceText = formatNumber(result.indice);
+    formatNumberInto(result.indice, result.indiceText);
 
-    result.lowest = normalBound(lowestBandFactor, result.altezzaM);
-    result.highest = normalBound(highestBandFactor, result.altezzaM);
+    writeNormalBound(lowestBandFactor, result.altezzaM, result.lowest);
+    writeNormalBound(highestBandFactor, result.altezzaM, result.highest);
 
     // Every finite index has a class.
     result.categoria = selectClass(result.indice).value();
@@ -59,10 +65,11 @@ Result<Evaluation> evaluate(std::string_view weightText, std::string_view height
     // marker is placed from the bounds themselves.
     const auto marker = placeMarker(result.indice, chosen.leftBound, chosen.rightBound);
     if (!marker) {
-        return marker.error();
+        outcome = marker.error();
+        return outcome;
     }
     result.markerX = *marker;
-    return result;
+    return outcome;
 }
 
 } // namespace zorvel

@@ -18,9 +18,14 @@ double truncateToHundredths(double value) { return std::trunc(value * 100) / 100
 } // namespace
 
 std::string withDecimalCommas(std::string_view text) {
-    std::string rewritten(text);
-    std::replace(rewritten.begin(), rewritten.end(), '.', ',');
+    std::string rewritten;
+    writeWithDecimalCommas(text, rewritten);
     return rewritten;
+}
+
+void writeWithDecimalCommas(std::string_view text, std::string& rewritten) {
+    rewritten = text;
+    std::replace(rewritten.begin(), rewritten.end(), '.', ',');
 }
 
 Result<double> altezzaM(std::string_view heightText) {
@@ -74,11 +79,21 @@ Result<double> normalBoundFromFirstStep(std::string_view firstStepText, double a
 
 NormalBound normalBound(double factor, double altezzaM) {
     NormalBound bound;
-    bound.firstStepText = normalBoundFirstStep(factor, altezzaM);
-    // The text was written by formatNumber from a finite value, so it reads back.
-    bound.value = *normalBoundFromFirstStep(bound.firstStepText, altezzaM);
-    bound.text = formatNumber(bound.value);
+    writeNormalBound(factor, altezzaM, bound);
     return bound;
+}
+
+void writeNormalBound(double factor, double altezzaM, NormalBound& bound) {
+    const double firstStep = factor * altezzaM;
+    // A first step with few decimals is written so that it provably reads back as
+    // itself; only the other texts need reading.
+    if (formatNumberInto(firstStep, bound.firstStepText)) {
+        bound.value = truncateToHundredths(firstStep * altezzaM);
+    } else {
+        // The text was written from a finite value, so it reads back.
+        bound.value = *normalBoundFromFirstStep(bound.firstStepText, altezzaM);
+    }
+    formatNumberInto(bound.value, bound.text);
 }
 
 } // namespace zorvel

@@ -135,6 +135,49 @@ std::optional<double> readShortNumber(const NumberParts& parts) {
     return parts.negative ? -magnitude : magnitude;
 }
 
+// The form people type, read in one pass: an optional sign, digits with grouping
+// separators, an optional decimal separator and fraction, at most 15 digits in all
+// and nothing else. The digits form an exact integer and one division by an exact
+// power of ten rounds once, so the value is the one the general way gives. Anything
+// else (blanks, an exponent, more digits, no digit) is left to the general way.
+std::optional<double> readTypedNumber(std::string_view text, NumberFormat format) {
+    const char* at = text.data();
+    const char* const end = at + text.size();
+    bool negative = false;
+    if (at != end && (*at == '-' || *at == '+')) {
+        negative = *at == '-';
+        ++at;
+    }
+    std::uint64_t digits = 0; // wraps past 19 digits, but those are rejected below
+    int digitCount = 0;
+    for (; at != end; ++at) {
+        const auto digit = static_cast<unsigned>(static_cast<unsigned char>(*at) - '0');
+        if (digit < 10) {
+            digits = digits * 10 + digit;
+            ++digitCount;
+        } else if (*at != format.groupingSeparator) {
+            break;
+        }
+    }
+    int fractionDigits = 0;
+    if (at != end && *at == format.decimalSeparator) {
+        for (++at; at != end; ++at) {
+            const auto digit = static_cast<unsigned>(static_cast<unsigned char>(*at) - '0');
+            if (digit >= 10) {
+                break;
+            }
+            digits = digits * 10 + digit;
+            ++fractionDigits;
+        }
+    }
+    digitCount += fractionDigits;
+    if (at != end || digitCount == 0 || digitCount > exactDigits) {
+        return std::nullopt;
+    }
+    const double magnitude = static_cast<double>(digits) / exactPowersOfTen[static_cast<std::size_t>(fractionDigits)];
+    return negative ? -magnitude : magnitude;
+}
+
 // The number in the plain form that std::from_chars reads:
 // "[-]digits[.digits][e[-]digits]". Most texts are short and stay on the stack; a
 // long one (a pasted page of digits) goes to the heap.
@@ -224,6 +267,54 @@ Expected<double, NumberError> readLongNumber(const NumberParts& parts, NumberFor
     return value;
 }
 
+// Writes a value that is the nearest double to a decimal with at most six decimals
+// and 15 digits, as measurements are: the division below proves it. Such a decimal
+// is what rounding the value to 15 significant digits gives (two such decimals lie
+// further apart than a double's rounding error), so it is written as it stands and
+// reads back as exactly value. Returns the length written, or 0 when the value is
+// not of this kind or needs the scientific form.
+std::size_t formatFewDecimals(double value, NumberFormat format, std::array<char, 32>& out) {
+    constexpr int decimals = 6;
+    constexpr double scale = 1e6;
+    constexpr std::uint64_t smallestPlain = 100; // 0,0001: below it the form is scientific
+    const double magnitude = std::fabs(value);
+    if (!(magnitude < 1e9)) {
+        return 0; // also NaN; up to 1e9 the scaled value has at most 15 digits
+    }
+    const auto scaled = static_cast<std::uint64_t>(magnitude * scale + 0.5);
+    if (scaled < smallestPlain || static_cast<double>(scaled) / scale != magnitude) {
+        return 0;
+    }
+    auto integerPart = static_cast<std::uint32_t>(scaled / 1'000'000);
+    auto fraction = static_cast<std::uint32_t>(scaled % 1'000'000);
+    int fractionDigits = decimals;
+    while (fraction != 0 && fraction % 10 == 0) {
+        fraction /= 10;
+        --fractionDigits;
+    }
+
+    char* to = out.data();
+    if (value < 0) {
+        *to++ = '-';
+    }
+    // The integer part, written backwards from its last digit.
+    std::array<char, 10> integerDigits{};
+    std::size_t first = integerDigits.size();
+    do {
+        integerDigits[--first] = static_cast<char>('0' + integerPart % 10);
+        integerPart /= 10;
+    } while (integerPart != 0);
+    to = std::copy(integerDigits.begin() + static_cast<std::ptrdiff_t>(first), integerDigits.end(), to);
+    if (fraction != 0) {
+        *to++ = format.decimalSeparator;
+        for (int i = fractionDigits - 1; i >= 0; --i, fraction /= 10) {
+            to[i] = static_cast<char>('0' + fraction % 10);
+        }
+        to += fractionDigits;
+    }
+    return static_cast<std::size_t>(to - out.data());
+}
+
 // Writes value rounded to 15 significant digits in plain form, without the general
 // conversion, when that is safe: scaled by an exact power of ten into 15 integer
 // digits, the product is off by at most a sixteenth, so unless it lies near a half
@@ -310,6 +401,9 @@ std::size_t formatShortNumber(double value, NumberFormat format, std::array<char
 } // namespace
 
 Expected<double, NumberError> parseNumber(std::string_view text, NumberFormat format) {
+    if (const auto typed = readTypedNumber(text, format)) {
+        return *typed;
+    }
     const auto parts = splitNumber(text, format);
     if (!parts) {
         return NumberError::notANumber;
@@ -341,18 +435,24 @@ Expected<std::int16_t, NumberError> parseInt16(std::string_view text, NumberForm
     return roundToInt16(*number);
 }
 
-std::string formatNumber(double value, NumberFormat format) {
+bool formatNumberInto(double value, std::string& text, NumberFormat format) {
     if (value == 0.0) {
-        return "0"; // never "-0"
+        text = "0"; // never "-0"
+        return !std::signbit(value);
     }
     std::array<char, 32> shortForm;
+    if (const std::size_t length = formatFewDecimals(value, format, shortForm)) {
+        text.assign(shortForm.data(), length);
+        return true;
+    }
     if (const std::size_t length = formatShortNumber(value, format, shortForm)) {
-        return std::string(shortForm.data(), length);
+        text.assign(shortForm.data(), length);
+        return false;
     }
     std::array<char, 64> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                       std::chars_format::general, 15);
-    std::string text(buffer.data(), result.ptr);
+    text.assign(buffer.data(), result.ptr);
     for (char& c : text) {
         if (c == '.') {
             c = format.decimalSeparator;
@@ -360,6 +460,12 @@ std::string formatNumber(double value, NumberFormat format) {
             c = 'E';
         }
     }
+    return false;
+}
+
+std::string formatNumber(double value, NumberFormat format) {
+    std::string text;
+    formatNumberInto(value, text, format);
     return text;
 }
 
