@@ -24,7 +24,8 @@ std::string withDecimalCommas(std::string_view text) {
 }
 
 void writeWithDecimalCommas(std::string_view text, std::string& rewritten) {
-    rewritten = text;
+    rewritten.clear();
+    rewritten.append(text);
     std::replace(rewritten.begin(), rewritten.end(), '.', ',');
 }
 
@@ -84,15 +85,10 @@ NormalBound normalBound(double factor, double altezzaM) {
 }
 
 void writeNormalBound(double factor, double altezzaM, NormalBound& bound) {
-    const double firstStep = factor * altezzaM;
-    // A first step with few decimals is written so that it provably reads back as
-    // itself; only the other texts need reading.
-    if (formatNumberInto(firstStep, bound.firstStepText)) {
-        bound.value = truncateToHundredths(firstStep * altezzaM);
-    } else {
-        // The text was written from a finite value, so it reads back.
-        bound.value = *normalBoundFromFirstStep(bound.firstStepText, altezzaM);
-    }
+    // The first step is read back from its text: how its digits round is part of
+    // the bound. The text is written from a finite value, so it reads back.
+    const auto firstStep = formatNumberInto(factor * altezzaM, bound.firstStepText);
+    bound.value = truncateToHundredths(*firstStep * altezzaM);
     formatNumberInto(bound.value, bound.text);
 }
 

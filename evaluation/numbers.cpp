@@ -21,16 +21,6 @@ constexpr std::array<double, 23> exactPowersOfTen{
     1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22,
 };
 
-// "00" to "99", for writing digits two at a time.
-constexpr std::array<char, 200> digitPairs = [] {
-    std::array<char, 200> pairs{};
-    for (int n = 0; n < 100; ++n) {
-        pairs[static_cast<std::size_t>(2 * n)] = static_cast<char>('0' + n / 10);
-        pairs[static_cast<std::size_t>(2 * n + 1)] = static_cast<char>('0' + n % 10);
-    }
-    return pairs;
-}();
-
 // Integers with at most this many digits are exact in a double.
 constexpr int exactDigits = 15;
 
@@ -267,65 +257,137 @@ Expected<double, NumberError> readLongNumber(const NumberParts& parts, NumberFor
     return value;
 }
 
+// Integer powers of ten, for splitting a digit string into its integer part and
+// fraction.
+constexpr std::array<std::uint64_t, 20> integerPowersOfTen = [] {
+    std::array<std::uint64_t, 20> powers{};
+    std::uint64_t power = 1;
+    for (auto& p : powers) {
+        p = power;
+        power *= 10;
+    }
+    return powers;
+}();
+
+// A number written in plain form at the end of a buffer, and the value its text
+// reads back as.
+struct PlainText {
+    std::array<char, 32> chars;
+    std::size_t first = 0;  // where the text begins in chars
+    std::size_t length = 0; // 0: not written
+    double readBack = 0;
+};
+
+// "00" to "99", for writing digits two at a time.
+constexpr std::array<char, 200> digitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (int n = 0; n < 100; ++n) {
+        pairs[static_cast<std::size_t>(2 * n)] = static_cast<char>('0' + n / 10);
+        pairs[static_cast<std::size_t>(2 * n + 1)] = static_cast<char>('0' + n % 10);
+    }
+    return pairs;
+}();
+
+// Writes the last count digits of value (leading zeros included) so that they end
+// just before end; returns where they begin.
+template <typename Unsigned>
+char* writeDigitsBackwards(Unsigned value, int count, char* end) {
+    for (; count >= 2; count -= 2, value /= 100) {
+        const auto pair = static_cast<std::size_t>(2 * (value % 100));
+        *--end = digitPairs[pair + 1];
+        *--end = digitPairs[pair];
+    }
+    if (count == 1) {
+        *--end = static_cast<char>('0' + value % 10);
+    }
+    return end;
+}
+
+// Writes all the digits of value, at least one, likewise.
+template <typename Unsigned>
+char* writeIntegerBackwards(Unsigned value, char* end) {
+    for (; value >= 100; value /= 100) {
+        const auto pair = static_cast<std::size_t>(2 * (value % 100));
+        *--end = digitPairs[pair + 1];
+        *--end = digitPairs[pair];
+    }
+    return writeDigitsBackwards(value, value >= 10 ? 2 : 1, end);
+}
+
+// Writes [-]integerPart[,fraction], the fraction as decimals digits without its
+// trailing zeros, at the end of the buffer.
+template <typename Unsigned>
+void writePlain(bool negative, Unsigned integerPart, Unsigned fraction, int decimals, NumberFormat format,
+               PlainText& out) {
+    char* const end = out.chars.data() + out.chars.size();
+    char* at = end;
+    char* last = end; // one past the last character kept
+    if (decimals > 0 && fraction != 0) {
+        at = writeDigitsBackwards(fraction, decimals, at);
+        while (last[-1] == '0') {
+            --last;
+        }
+        *--at = format.decimalSeparator;
+    }
+    at = writeIntegerBackwards(integerPart, at);
+    if (negative) {
+        *--at = '-';
+    }
+    out.first = static_cast<std::size_t>(at - out.chars.data());
+    out.length = static_cast<std::size_t>(last - at);
+}
+
+// Writes [-]scaled / 10^6. Most measurements fit 32 bits here, and most indices
+// and bounds have two decimals at most.
+void writeSixDecimals(bool negative, std::uint64_t scaled, NumberFormat format, PlainText& out) {
+    constexpr int decimals = 6;
+    constexpr std::uint32_t unit = 1'000'000;
+    constexpr std::uint32_t hundredthsUnit = 10'000;
+    if (scaled > std::numeric_limits<std::uint32_t>::max()) {
+        writePlain(negative, scaled / unit, scaled % unit, decimals, format, out);
+        return;
+    }
+    const auto narrow = static_cast<std::uint32_t>(scaled);
+    const std::uint32_t fraction = narrow % unit;
+    if (fraction % hundredthsUnit == 0) {
+        writePlain(negative, narrow / unit, fraction / hundredthsUnit, 2, format, out);
+    } else {
+        writePlain(negative, narrow / unit, fraction, decimals, format, out);
+    }
+}
+
 // Writes a value that is the nearest double to a decimal with at most six decimals
 // and 15 digits, as measurements are: the division below proves it. Such a decimal
 // is what rounding the value to 15 significant digits gives (two such decimals lie
 // further apart than a double's rounding error), so it is written as it stands and
-// reads back as exactly value. Returns the length written, or 0 when the value is
-// not of this kind or needs the scientific form.
-std::size_t formatFewDecimals(double value, NumberFormat format, std::array<char, 32>& out) {
-    constexpr int decimals = 6;
+// reads back as exactly value. Leaves the length 0 when the value is not of this
+// kind or needs the scientific form.
+void writeFewDecimals(double value, NumberFormat format, PlainText& out) {
     constexpr double scale = 1e6;
     constexpr std::uint64_t smallestPlain = 100; // 0,0001: below it the form is scientific
     const double magnitude = std::fabs(value);
     if (!(magnitude < 1e9)) {
-        return 0; // also NaN; up to 1e9 the scaled value has at most 15 digits
+        return; // also NaN; up to 1e9 the scaled value has at most 15 digits
     }
     const auto scaled = static_cast<std::uint64_t>(magnitude * scale + 0.5);
     if (scaled < smallestPlain || static_cast<double>(scaled) / scale != magnitude) {
-        return 0;
+        return;
     }
-    auto integerPart = static_cast<std::uint32_t>(scaled / 1'000'000);
-    auto fraction = static_cast<std::uint32_t>(scaled % 1'000'000);
-    int fractionDigits = decimals;
-    while (fraction != 0 && fraction % 10 == 0) {
-        fraction /= 10;
-        --fractionDigits;
-    }
-
-    char* to = out.data();
-    if (value < 0) {
-        *to++ = '-';
-    }
-    // The integer part, written backwards from its last digit.
-    std::array<char, 10> integerDigits{};
-    std::size_t first = integerDigits.size();
-    do {
-        integerDigits[--first] = static_cast<char>('0' + integerPart % 10);
-        integerPart /= 10;
-    } while (integerPart != 0);
-    to = std::copy(integerDigits.begin() + static_cast<std::ptrdiff_t>(first), integerDigits.end(), to);
-    if (fraction != 0) {
-        *to++ = format.decimalSeparator;
-        for (int i = fractionDigits - 1; i >= 0; --i, fraction /= 10) {
-            to[i] = static_cast<char>('0' + fraction % 10);
-        }
-        to += fractionDigits;
-    }
-    return static_cast<std::size_t>(to - out.data());
+    writeSixDecimals(value < 0, scaled, format, out);
+    out.readBack = value;
 }
 
 // Writes value rounded to 15 significant digits in plain form, without the general
 // conversion, when that is safe: scaled by an exact power of ten into 15 integer
 // digits, the product is off by at most a sixteenth, so unless it lies near a half
-// its nearest integer is the exact rounding. Returns the length written, or 0 when
-// the general way must decide or the rounded value needs the scientific form.
-std::size_t formatShortNumber(double value, NumberFormat format, std::array<char, 32>& out) {
+// its nearest integer is the exact rounding. Leaves the length 0 when the general
+// way must decide or the rounded value needs the scientific form.
+void writeShortNumber(double value, NumberFormat format, PlainText& out) {
     constexpr double smallest15Digits = 1e14;
     constexpr double beyond15Digits = 1e15;
     const double magnitude = std::fabs(value);
     if (!(magnitude >= 1e-5 && magnitude < beyond15Digits)) {
-        return 0;
+        return;
     }
     // First guess of the decimal exponent from the binary one (log10 2 ~ 78913 / 2^18).
     const int binaryExponent = static_cast<int>((std::bit_cast<std::uint64_t>(magnitude) >> 52) & 0x7FF) - 1023;
@@ -333,7 +395,7 @@ std::size_t formatShortNumber(double value, NumberFormat format, std::array<char
     double scaled = 0;
     for (int attempt = 0; attempt < 3; ++attempt) {
         if (exponent > 14 || exponent < -5) {
-            return 0;
+            return;
         }
         scaled = magnitude * exactPowersOfTen[static_cast<std::size_t>(14 - exponent)];
         if (scaled >= beyond15Digits) {
@@ -346,56 +408,40 @@ std::size_t formatShortNumber(double value, NumberFormat format, std::array<char
     }
     // Positive and below 2^53: the conversion drops the fraction exactly.
     const auto below = static_cast<std::uint64_t>(scaled);
-    const double fraction = scaled - static_cast<double>(below);
-    if (fraction > 0.375 && fraction < 0.625) {
-        return 0;
+    const double fractionOfUnit = scaled - static_cast<double>(below);
+    if (fractionOfUnit > 0.375 && fractionOfUnit < 0.625) {
+        return;
     }
-    const std::uint64_t digits = below + (fraction >= 0.5 ? 1 : 0);
+    const std::uint64_t digits = below + (fractionOfUnit >= 0.5 ? 1 : 0);
     if (digits < static_cast<std::uint64_t>(smallest15Digits) || digits >= static_cast<std::uint64_t>(beyond15Digits)) {
-        return 0; // at the edge of a decade: let the general way decide
+        return; // at the edge of a decade: let the general way decide
     }
     if (exponent < -4) {
-        return 0; // scientific form
+        return; // scientific form
     }
 
-    // Fifteen digits, two at a time from a table, as two halves that fit 32 bits;
-    // the first half has seven digits and so a leading zero, which is skipped.
-    std::array<char, exactDigits + 1> written{};
-    auto writeDigits = [&written](std::uint32_t half, std::size_t end) {
-        for (std::size_t i = 0; i < 4; ++i, half /= 100) {
-            const std::size_t pair = 2 * (half % 100);
-            written[end - 2 * i - 1] = digitPairs[pair + 1];
-            written[end - 2 * i - 2] = digitPairs[pair];
+    // The digits stand for digits / 10^(14 - exponent). The text reads back as the
+    // reading does it: its digits as one exact integer divided once by a power of
+    // ten, which rounds the same decimal value once, so any exact integer and power
+    // for that value give the same double.
+    const bool negative = value < 0;
+    const int decimals = exactDigits - 1 - exponent;
+    constexpr int sixDecimals = 6;
+    if (decimals >= sixDecimals) {
+        const std::uint64_t extra = integerPowersOfTen[static_cast<std::size_t>(decimals - sixDecimals)];
+        if (digits % extra == 0) {
+            // Six decimals or fewer after all, the common case of a first step.
+            const std::uint64_t millionths = digits / extra;
+            writeSixDecimals(negative, millionths, format, out);
+            const double readMagnitude = static_cast<double>(millionths) / 1e6;
+            out.readBack = negative ? -readMagnitude : readMagnitude;
+            return;
         }
-    };
-    writeDigits(static_cast<std::uint32_t>(digits % 100'000'000), written.size());
-    writeDigits(static_cast<std::uint32_t>(digits / 100'000'000), written.size() - 8);
-    const char* const significand = written.data() + 1;
-    int kept = exactDigits;
-    while (significand[kept - 1] == '0') {
-        --kept;
     }
-
-    char* to = out.data();
-    if (value < 0) {
-        *to++ = '-';
-    }
-    if (exponent >= 0) {
-        const int integerDigits = exponent + 1;
-        for (int i = 0; i < integerDigits; ++i) {
-            *to++ = i < kept ? significand[i] : '0';
-        }
-        if (kept > integerDigits) {
-            *to++ = format.decimalSeparator;
-            to = std::copy(significand + integerDigits, significand + kept, to);
-        }
-    } else {
-        *to++ = '0';
-        *to++ = format.decimalSeparator;
-        to = std::fill_n(to, -exponent - 1, '0');
-        to = std::copy(significand, significand + kept, to);
-    }
-    return static_cast<std::size_t>(to - out.data());
+    const std::uint64_t unit = integerPowersOfTen[static_cast<std::size_t>(decimals)];
+    writePlain(negative, digits / unit, digits % unit, decimals, format, out);
+    const double readMagnitude = static_cast<double>(digits) / exactPowersOfTen[static_cast<std::size_t>(decimals)];
+    out.readBack = negative ? -readMagnitude : readMagnitude;
 }
 
 } // namespace
@@ -435,19 +481,21 @@ Expected<std::int16_t, NumberError> parseInt16(std::string_view text, NumberForm
     return roundToInt16(*number);
 }
 
-bool formatNumberInto(double value, std::string& text, NumberFormat format) {
+Expected<double, NumberError> formatNumberInto(double value, std::string& text, NumberFormat format) {
+    PlainText plain;
     if (value == 0.0) {
-        text = "0"; // never "-0"
-        return !std::signbit(value);
+        writePlain(false, 0u, 0u, 0, format, plain); // never "-0"
+    } else {
+        writeFewDecimals(value, format, plain);
+        if (plain.length == 0) {
+            writeShortNumber(value, format, plain);
+        }
     }
-    std::array<char, 32> shortForm;
-    if (const std::size_t length = formatFewDecimals(value, format, shortForm)) {
-        text.assign(shortForm.data(), length);
-        return true;
-    }
-    if (const std::size_t length = formatShortNumber(value, format, shortForm)) {
-        text.assign(shortForm.data(), length);
-        return false;
+    if (plain.length != 0) {
+        // Into the storage the text already has: a short text stays in place.
+        text.clear();
+        text.append(plain.chars.data() + plain.first, plain.length);
+        return plain.readBack;
     }
     std::array<char, 64> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
@@ -460,7 +508,7 @@ bool formatNumberInto(double value, std::string& text, NumberFormat format) {
             c = 'E';
         }
     }
-    return false;
+    return parseNumber(text, format);
 }
 
 std::string formatNumber(double value, NumberFormat format) {

@@ -42,9 +42,8 @@ Expected<std::int16_t, NumberError> roundToInt16(double value);
 // or more, or below -4, are written in scientific form: "1E+15", "1,5E-07".
 std::string formatNumber(double value, NumberFormat format = italianFormat);
 
-// The same, written into text (its storage reused). Tells whether the text is known
-// to read back as exactly value, as it does for the values measurements produce
-// (few decimals); false means only that it must be read to find out.
-bool formatNumberInto(double value, std::string& text, NumberFormat format = italianFormat);
+// The same, written into text (its storage reused), and what parseNumber reads
+// from that text, found without reading it in all but rare cases.
+Expected<double, NumberError> formatNumberInto(double value, std::string& text, NumberFormat format = italianFormat);
 
 } // namespace zorvel
