@@ -356,12 +356,19 @@ void writeSixDecimals(bool negative, std::uint64_t scaled, NumberFormat format, 
     }
 }
 
-// Writes a value that is the nearest double to a decimal with at most six decimals
-// and 15 digits, as measurements are: the division below proves it. Such a decimal
-// is what rounding the value to 15 significant digits gives (two such decimals lie
-// further apart than a double's rounding error), so it is written as it stands and
-// reads back as exactly value. Leaves the length 0 when the value is not of this
-// kind or needs the scientific form.
+// How far, in millionths, a value of 1 to 10^9 may lie from a decimal with six
+// decimals and still round to it at 15 significant digits, by the number of digits
+// of its integer part: a quarter of the last digit kept, leaving room for the
+// error of scaling the value by a million (below a ninth of the last digit).
+constexpr std::array<double, 9> nearEnoughMillionths{2.5e-9, 2.5e-8, 2.5e-7, 2.5e-6, 2.5e-5,
+                                                     2.5e-4, 2.5e-3, 2.5e-2, 2.5e-1};
+
+// Writes value when rounding it to 15 significant digits gives a decimal with at
+// most six decimals, as it does for measurements, and shows that cheaply: either
+// the value is the nearest double to that decimal (the division below proves it;
+// two such decimals lie further apart than a double's rounding error), or it lies
+// so close to it that rounding cannot go elsewhere. Leaves the length 0 for any
+// other value and for values that need the scientific form.
 void writeFewDecimals(double value, NumberFormat format, PlainText& out) {
     constexpr double scale = 1e6;
     constexpr std::uint64_t smallestPlain = 100; // 0,0001: below it the form is scientific
@@ -369,12 +376,27 @@ void writeFewDecimals(double value, NumberFormat format, PlainText& out) {
     if (!(magnitude < 1e9)) {
         return; // also NaN; up to 1e9 the scaled value has at most 15 digits
     }
-    const auto scaled = static_cast<std::uint64_t>(magnitude * scale + 0.5);
-    if (scaled < smallestPlain || static_cast<double>(scaled) / scale != magnitude) {
+    const double millionths = magnitude * scale;
+    const auto scaled = static_cast<std::uint64_t>(millionths + 0.5);
+    if (scaled < smallestPlain) {
         return;
     }
+    const double decimal = static_cast<double>(scaled) / scale;
+    if (decimal != magnitude) {
+        if (magnitude < 1) {
+            return;
+        }
+        auto integerPart = static_cast<std::uint32_t>(magnitude);
+        std::size_t integerDigits = 0;
+        for (; integerPart >= 10; integerPart /= 10) {
+            ++integerDigits;
+        }
+        if (!(std::fabs(millionths - static_cast<double>(scaled)) < nearEnoughMillionths[integerDigits])) {
+            return;
+        }
+    }
     writeSixDecimals(value < 0, scaled, format, out);
-    out.readBack = value;
+    out.readBack = value < 0 ? -decimal : decimal;
 }
 
 // Writes value rounded to 15 significant digits in plain form, without the general
@@ -444,12 +466,9 @@ void writeShortNumber(double value, NumberFormat format, PlainText& out) {
     out.readBack = negative ? -readMagnitude : readMagnitude;
 }
 
-} // namespace
-
-Expected<double, NumberError> parseNumber(std::string_view text, NumberFormat format) {
-    if (const auto typed = readTypedNumber(text, format)) {
-        return *typed;
-    }
+// Any other text: blanks, exponents, long digit strings, and what is not a number.
+// Kept apart so that the common case stays small.
+[[gnu::noinline]] Expected<double, NumberError> readAnyNumber(std::string_view text, NumberFormat format) {
     const auto parts = splitNumber(text, format);
     if (!parts) {
         return NumberError::notANumber;
@@ -458,6 +477,49 @@ Expected<double, NumberError> parseNumber(std::string_view text, NumberFormat fo
         return *value;
     }
     return readLongNumber(*parts, format);
+}
+
+// Into the storage the text already has: a short text stays in place.
+void replaceText(std::string& text, const PlainText& plain) {
+    text.clear();
+    text.append(plain.chars.data() + plain.first, plain.length);
+}
+
+// Every value but those with few decimals: zero, up to 15 digits in plain form,
+// and the scientific form.
+[[gnu::noinline]] Expected<double, NumberError> formatAnyNumber(double value, std::string& text,
+                                                                NumberFormat format) {
+    PlainText plain;
+    if (value == 0.0) {
+        writePlain(false, 0u, 0u, 0, format, plain); // never "-0"
+    } else {
+        writeShortNumber(value, format, plain);
+    }
+    if (plain.length != 0) {
+        replaceText(text, plain);
+        return plain.readBack;
+    }
+    std::array<char, 64> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::general, 15);
+    text.assign(buffer.data(), result.ptr);
+    for (char& c : text) {
+        if (c == '.') {
+            c = format.decimalSeparator;
+        } else if (c == 'e') {
+            c = 'E';
+        }
+    }
+    return parseNumber(text, format);
+}
+
+} // namespace
+
+Expected<double, NumberError> parseNumber(std::string_view text, NumberFormat format) {
+    if (const auto typed = readTypedNumber(text, format)) {
+        return *typed;
+    }
+    return readAnyNumber(text, format);
 }
 
 Expected<std::int16_t, NumberError> roundToInt16(double value) {
@@ -483,32 +545,12 @@ Expected<std::int16_t, NumberError> parseInt16(std::string_view text, NumberForm
 
 Expected<double, NumberError> formatNumberInto(double value, std::string& text, NumberFormat format) {
     PlainText plain;
-    if (value == 0.0) {
-        writePlain(false, 0u, 0u, 0, format, plain); // never "-0"
-    } else {
-        writeFewDecimals(value, format, plain);
-        if (plain.length == 0) {
-            writeShortNumber(value, format, plain);
-        }
+    writeFewDecimals(value, format, plain);
+    if (plain.length == 0) {
+        return formatAnyNumber(value, text, format);
     }
-    if (plain.length != 0) {
-        // Into the storage the text already has: a short text stays in place.
-        text.clear();
-        text.append(plain.chars.data() + plain.first, plain.length);
-        return plain.readBack;
-    }
-    std::array<char, 64> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::general, 15);
-    text.assign(buffer.data(), result.ptr);
-    for (char& c : text) {
-        if (c == '.') {
-            c = format.decimalSeparator;
-        } else if (c == 'e') {
-            c = 'E';
-        }
-    }
-    return parseNumber(text, format);
+    replaceText(text, plain);
+    return plain.readBack;
 }
 
 std::string formatNumber(double value, NumberFormat format) {

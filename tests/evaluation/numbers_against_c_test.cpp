@@ -38,12 +38,20 @@ std::string printed(double value) {
 TEST(FormatNumber, WritesWhatPrintfWritesWithFifteenDigits) {
     std::mt19937_64 noise(20261207);
     auto check = [](double value) { ASSERT_EQ(formatNumber(value), printed(value)) << std::hexfloat << value; };
-    for (int n = 1; n <= 32767; ++n) { // first steps and bounds of every height in centimetres
-        const double metres = n / 100.0;
-        for (double factor : {18.5, 24.9}) {
-            check(factor * metres);
-            check(std::trunc(factor * metres * metres * 100) / 100);
+    for (int n = 1; n <= 32767; ++n) { // first steps and bounds of every height in centimetres and millimetres
+        for (const double metres : {n / 100.0, n / 1000.0}) {
+            for (const double factor : {lowestFactor, highestFactor}) {
+                check(factor * metres);
+                check(std::trunc(factor * metres * metres * 100) / 100);
+            }
         }
+    }
+    for (int i = 0; i < 25000; ++i) { // a few steps of a double away from a decimal with few decimals
+        const double decimal = static_cast<double>(noise() % 1'000'000'000'000'000) / std::pow(10.0, static_cast<double>(noise() % 16));
+        double near = decimal;
+        const double away = noise() % 2 ? 1e300 : 0.0;
+        for (int step = 0; step < 40; ++step, near = std::nextafter(near, away))
+            check(near);
     }
     for (int tens = -7; tens <= 16; ++tens) { // the edges of each decade
         const double power = std::pow(10.0, tens);
