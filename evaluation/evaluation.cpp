@@ -49,7 +49,7 @@ Result<Evaluation> evaluate(std::string_view weightText, std::string_view height
         return outcome;
     }
     result.indice = *index;
-    formatNumberInto(result.indice, result.indiceText);
+    formatHundredthsInto(result.indice, result.indiceText);
 
     writeNormalBound(lowestBandFactor, result.altezzaM, result.lowest);
     writeNormalBound(highestBandFactor, result.altezzaM, result.highest);

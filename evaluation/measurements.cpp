@@ -89,7 +89,7 @@ void writeNormalBound(double factor, double altezzaM, NormalBound& bound) {
     // the bound. The text is written from a finite value, so it reads back.
     const auto firstStep = formatNumberInto(factor * altezzaM, bound.firstStepText);
     bound.value = truncateToHundredths(*firstStep * altezzaM);
-    formatNumberInto(bound.value, bound.text);
+    formatHundredthsInto(bound.value, bound.text);
 }
 
 } // namespace zorvel

@@ -164,7 +164,11 @@ std::optional<double> readTypedNumber(std::string_view text, NumberFormat format
     if (at != end || digitCount == 0 || digitCount > exactDigits) {
         return std::nullopt;
     }
-    const double magnitude = static_cast<double>(digits) / exactPowersOfTen[static_cast<std::size_t>(fractionDigits)];
+    // An integer needs no division, and dividing by one would only add its wait.
+    double magnitude = static_cast<double>(digits);
+    if (fractionDigits > 0) {
+        magnitude /= exactPowersOfTen[static_cast<std::size_t>(fractionDigits)];
+    }
     return negative ? -magnitude : magnitude;
 }
 
@@ -317,7 +321,7 @@ char* writeIntegerBackwards(Unsigned value, char* end) {
 // Writes [-]integerPart[,fraction], the fraction as decimals digits without its
 // trailing zeros, at the end of the buffer.
 template <typename Unsigned>
-void writePlain(bool negative, Unsigned integerPart, Unsigned fraction, int decimals, NumberFormat format,
+[[gnu::always_inline]] inline void writePlain(bool negative, Unsigned integerPart, Unsigned fraction, int decimals, NumberFormat format,
                PlainText& out) {
     char* const end = out.chars.data() + out.chars.size();
     char* at = end;
@@ -358,16 +362,18 @@ void writeSixDecimals(bool negative, std::uint64_t scaled, NumberFormat format, 
 
 // How far, in millionths, a value of 1 to 10^9 may lie from a decimal with six
 // decimals and still round to it at 15 significant digits, by the number of digits
-// of its integer part: a quarter of the last digit kept, leaving room for the
-// error of scaling the value by a million (below a ninth of the last digit).
+// of its integer part less one: a quarter of the last digit kept. Scaling by a
+// million errs by less than a ninth of it, and the nearest double to the decimal
+// itself lies within a ninth too, so such a double always passes.
 constexpr std::array<double, 9> nearEnoughMillionths{2.5e-9, 2.5e-8, 2.5e-7, 2.5e-6, 2.5e-5,
                                                      2.5e-4, 2.5e-3, 2.5e-2, 2.5e-1};
 
 // Writes value when rounding it to 15 significant digits gives a decimal with at
-// most six decimals, as it does for measurements, and shows that cheaply: either
-// the value is the nearest double to that decimal (the division below proves it;
-// two such decimals lie further apart than a double's rounding error), or it lies
-// so close to it that rounding cannot go elsewhere. Leaves the length 0 for any
+// most six decimals, as it does for measurements, and shows that cheaply: from 1
+// up, the value lies so close to that decimal that rounding cannot go elsewhere;
+// below 1, it is the nearest double to the decimal (the division proves it, as two
+// such decimals lie further apart than a double's rounding error). Either way the
+// text reads back as the nearest double to the decimal. Leaves the length 0 for any
 // other value and for values that need the scientific form.
 void writeFewDecimals(double value, NumberFormat format, PlainText& out) {
     constexpr double scale = 1e6;
@@ -382,18 +388,17 @@ void writeFewDecimals(double value, NumberFormat format, PlainText& out) {
         return;
     }
     const double decimal = static_cast<double>(scaled) / scale;
-    if (decimal != magnitude) {
-        if (magnitude < 1) {
-            return;
-        }
+    if (magnitude >= 1) {
         auto integerPart = static_cast<std::uint32_t>(magnitude);
-        std::size_t integerDigits = 0;
+        std::size_t lastDigitPower = 0;
         for (; integerPart >= 10; integerPart /= 10) {
-            ++integerDigits;
+            ++lastDigitPower;
         }
-        if (!(std::fabs(millionths - static_cast<double>(scaled)) < nearEnoughMillionths[integerDigits])) {
+        if (!(std::fabs(millionths - static_cast<double>(scaled)) < nearEnoughMillionths[lastDigitPower])) {
             return;
         }
+    } else if (decimal != magnitude) {
+        return;
     }
     writeSixDecimals(value < 0, scaled, format, out);
     out.readBack = value < 0 ? -decimal : decimal;
@@ -551,6 +556,27 @@ Expected<double, NumberError> formatNumberInto(double value, std::string& text, 
     }
     replaceText(text, plain);
     return plain.readBack;
+}
+
+void formatHundredthsInto(double value, std::string& text, NumberFormat format) {
+    constexpr double largestHundredths = 1e15; // fifteen digits
+    const double hundredths = std::fabs(value) * 100;
+    if (!(hundredths >= 0.5 && hundredths < largestHundredths)) {
+        formatNumberInto(value, text, format); // zero, huge values, NaN
+        return;
+    }
+    // value is the nearest double to a whole number of hundredths, so value * 100
+    // is within a hair of that number and rounding finds it; below 10^15 the
+    // decimal is its own 15-digit rounding.
+    const auto whole = static_cast<std::uint64_t>(hundredths + 0.5);
+    PlainText plain;
+    if (whole <= std::numeric_limits<std::uint32_t>::max()) {
+        const auto narrow = static_cast<std::uint32_t>(whole);
+        writePlain(value < 0, narrow / 100, narrow % 100, 2, format, plain);
+    } else {
+        writePlain(value < 0, whole / 100, whole % 100, 2, format, plain);
+    }
+    replaceText(text, plain);
 }
 
 std::string formatNumber(double value, NumberFormat format) {

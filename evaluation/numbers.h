@@ -46,4 +46,10 @@ std::string formatNumber(double value, NumberFormat format = italianFormat);
 // from that text, found without reading it in all but rare cases.
 Expected<double, NumberError> formatNumberInto(double value, std::string& text, NumberFormat format = italianFormat);
 
+// What formatNumberInto writes for a value truncated to hundredths, as indices and
+// bounds are: the nearest double to a whole number of hundredths. Written straight
+// from that number, without the proof a value of any other kind needs; any other
+// value gets a wrong text.
+void formatHundredthsInto(double value, std::string& text, NumberFormat format = italianFormat);
+
 } // namespace zorvel

@@ -131,3 +131,22 @@ TEST(FormatNumberInto, ReportsWhatItsTextReadsBackAs) {
                            std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()})
         check(special);
 }
+
+// Indices and bounds are written straight from their hundredths: the same text as
+// the general way for every such value, negative ones, zero and the largest included.
+TEST(FormatHundredthsInto, WritesWhatFormatNumberWritesForValuesTruncatedToHundredths) {
+    std::mt19937_64 noise(5);
+    std::string text = "left over from a longer text";
+    auto check = [&text](double hundredths) {
+        for (const double value : {hundredths / 100, -hundredths / 100}) {
+            formatHundredthsInto(value, text);
+            ASSERT_EQ(text, formatNumber(value)) << std::hexfloat << value;
+        }
+    };
+    for (int n = 0; n <= 1'000'000; ++n)
+        check(n);
+    for (int i = 0; i < 200000; ++i)
+        check(static_cast<double>(noise() % 100'000'000'000'000'000 >> (noise() % 64)));
+    for (const double edge : {1e15 - 1, 1e15, 1e17, 1e300, std::numeric_limits<double>::infinity()})
+        check(edge);
+}
