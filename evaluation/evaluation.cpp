@@ -8,22 +8,28 @@
 namespace zorvel {
 namespace {
 
-struct BoundTexts {
-    std::string left;
-    std::string right;
+// What the window shows for a class that never changes: written and worked out
+// once, not on every evaluation.
+struct ClassBar {
+    std::string leftBoundText;
+    std::string rightBoundText;
+    MarkerScale scale;
 };
 
-// The bound texts of each class never change: written once, not on every evaluation.
-const BoundTexts& boundTextsOf(int weightClassNumber) {
-    static const auto texts = [] {
-        std::array<BoundTexts, lastClass> written;
+const ClassBar& classBarOf(int weightClassNumber) {
+    static const auto bars = [] {
+        std::array<ClassBar, lastClass> worked{};
         for (int number = firstClass; number <= lastClass; ++number) {
             const WeightClass& row = weightClass(number);
-            written[number - 1] = {boundText(row.leftBound), boundText(row.rightBound)};
+            // The bound texts read back as the very bounds they were written from,
+            // so the marker is placed from the bounds themselves. No class has equal
+            // bounds.
+            worked[static_cast<std::size_t>(number - 1)] = {boundText(row.leftBound), boundText(row.rightBound),
+                                                            markerScale(row.leftBound, row.rightBound).value()};
         }
-        return written;
+        return worked;
     }();
-    return texts[weightClassNumber - 1];
+    return bars[static_cast<std::size_t>(weightClassNumber - 1)];
 }
 
 } // namespace
@@ -56,19 +62,10 @@ Result<Evaluation> evaluate(std::string_view weightText, std::string_view height
 
     // Every finite index has a class.
     result.categoria = selectClass(result.indice).value();
-    const WeightClass& chosen = weightClass(result.categoria);
-    const BoundTexts& texts = boundTextsOf(result.categoria);
-    result.leftBoundText = texts.left;
-    result.rightBoundText = texts.right;
-
-    // The bound texts read back as the very bounds they were written from, so the
-    // marker is placed from the bounds themselves.
-    const auto marker = placeMarker(result.indice, chosen.leftBound, chosen.rightBound);
-    if (!marker) {
-        outcome = marker.error();
-        return outcome;
-    }
-    result.markerX = *marker;
+    const ClassBar& bar = classBarOf(result.categoria);
+    result.leftBoundText = bar.leftBoundText;
+    result.rightBoundText = bar.rightBoundText;
+    result.markerX = placeMarker(result.indice, bar.scale);
     return outcome;
 }
 
