@@ -321,8 +321,8 @@ char* writeIntegerBackwards(Unsigned value, char* end) {
 // Writes [-]integerPart[,fraction], the fraction as decimals digits without its
 // trailing zeros, at the end of the buffer.
 template <typename Unsigned>
-[[gnu::always_inline]] inline void writePlain(bool negative, Unsigned integerPart, Unsigned fraction, int decimals, NumberFormat format,
-               PlainText& out) {
+[[gnu::always_inline]] inline void writePlain(bool negative, Unsigned integerPart, Unsigned fraction, int decimals,
+                                              NumberFormat format, PlainText& out) {
     char* const end = out.chars.data() + out.chars.size();
     char* at = end;
     char* last = end; // one past the last character kept
