@@ -18,9 +18,15 @@ double truncateToHundredths(double value) { return std::trunc(value * 100) / 100
 } // namespace
 
 std::string withDecimalCommas(std::string_view text) {
-    std::string rewritten(text);
-    std::replace(rewritten.begin(), rewritten.end(), '.', ',');
+    std::string rewritten;
+    writeWithDecimalCommas(text, rewritten);
     return rewritten;
+}
+
+void writeWithDecimalCommas(std::string_view text, std::string& rewritten) {
+    rewritten.clear();
+    rewritten.append(text);
+    std::replace(rewritten.begin(), rewritten.end(), '.', ',');
 }
 
 Result<double> altezzaM(std::string_view heightText) {
@@ -74,11 +80,16 @@ Result<double> normalBoundFromFirstStep(std::string_view firstStepText, double a
 
 NormalBound normalBound(double factor, double altezzaM) {
     NormalBound bound;
-    bound.firstStepText = normalBoundFirstStep(factor, altezzaM);
-    // The text was written by formatNumber from a finite value, so it reads back.
-    bound.value = *normalBoundFromFirstStep(bound.firstStepText, altezzaM);
-    bound.text = formatNumber(bound.value);
+    writeNormalBound(factor, altezzaM, bound);
     return bound;
+}
+
+void writeNormalBound(double factor, double altezzaM, NormalBound& bound) {
+    // The first step is read back from its text: how its digits round is part of
+    // the bound. The text is written from a finite value, so it reads back.
+    const auto firstStep = formatNumberInto(factor * altezzaM, bound.firstStepText);
+    bound.value = truncateToHundredths(*firstStep * altezzaM);
+    formatHundredthsInto(bound.value, bound.text);
 }
 
 } // namespace zorvel
