@@ -47,7 +47,9 @@ TEST(AltezzaM, FailsOnTextsThatAreNotSixteenBitNumbers) {
     } cases[] = {
         {"", heightNotANumber}, {"abc", heightNotANumber}, {"1,75 m", heightNotANumber},
         {"1,7,5", heightNotANumber}, {"32768", heightOutOfRange}, {"32767,5", heightOutOfRange},
-        {"-32769", heightOutOfRange}, {"1E10", heightOutOfRange}, {"1E400", heightOutOfRange},
+        {"1E10", heightOutOfRange}, {"1E400", heightOutOfRange},
+        // Far below zero is above all not a height: say so rather than "too large".
+        {"-32769", {Input::height, Problem::notPositive}}, {" -1E400", {Input::height, Problem::notPositive}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
