@@ -8,61 +8,65 @@
 namespace zorvel {
 namespace {
 
-struct BoundTexts {
-    std::string left;
-    std::string right;
+// What the window shows for a class that never changes: written and worked out
+// once, not on every evaluation.
+struct ClassBar {
+    std::string leftBoundText;
+    std::string rightBoundText;
+    MarkerScale scale;
 };
 
-// The bound texts of each class never change: written once, not on every evaluation.
-const BoundTexts& boundTextsOf(int weightClassNumber) {
-    static const auto texts = [] {
-        std::array<BoundTexts, lastClass> written;
+const ClassBar& classBarOf(int weightClassNumber) {
+    static const auto bars = [] {
+        std::array<ClassBar, lastClass> worked{};
         for (int number = firstClass; number <= lastClass; ++number) {
             const WeightClass& row = weightClass(number);
-            written[number - 1] = {boundText(row.leftBound), boundText(row.rightBound)};
+            // The bound texts read back as the very bounds they were written from,
+            // so the marker is placed from the bounds themselves. No class has equal
+            // bounds.
+            worked[static_cast<std::size_t>(number - 1)] = {boundText(row.leftBound), boundText(row.rightBound),
+                                                            markerScale(row.leftBound, row.rightBound).value()};
         }
-        return written;
+        return worked;
     }();
-    return texts[weightClassNumber - 1];
+    return bars[static_cast<std::size_t>(weightClassNumber - 1)];
 }
 
 } // namespace
 
 Result<Evaluation> evaluate(std::string_view weightText, std::string_view heightText) {
-    Evaluation result;
-    result.heightText = withDecimalCommas(heightText);
+    // Every text is written straight into the result the caller receives: nine
+    // strings are never moved. Every return hands back this one object.
+    Result<Evaluation> outcome(std::in_place);
+    Evaluation& result = outcome.value();
+
+    writeWithDecimalCommas(heightText, result.heightText);
     const auto height = altezzaM(result.heightText);
     if (!height) {
-        return height.error();
+        outcome = height.error();
+        return outcome;
     }
     result.altezzaM = *height;
 
-    result.weightText = withDecimalCommas(weightText);
+    writeWithDecimalCommas(weightText, result.weightText);
     const auto index = indice(result.weightText, result.altezzaM);
     if (!index) {
-        return index.error();
+        outcome = index.error();
+        return outcome;
     }
     result.indice = *index;
-    result.indiceText = formatNumber(result.indice);
+    formatHundredthsInto(result.indice, result.indiceText);
 
-    result.lowest = normalBound(lowestBandFactor, result.altezzaM);
-    result.highest = normalBound(highestBandFactor, result.altezzaM);
+    writeNormalBound(lowestBandFactor, result.altezzaM, result.lowest);
+    writeNormalBound(highestBandFactor, result.altezzaM, result.highest);
 
     // Every finite index has a class.
     result.categoria = selectClass(result.indice).value();
-    const WeightClass& chosen = weightClass(result.categoria);
-    const BoundTexts& texts = boundTextsOf(result.categoria);
-    result.leftBoundText = texts.left;
-    result.rightBoundText = texts.right;
-
-    // The bound texts read back as the very bounds they were written from, so the
-    // marker is placed from the bounds themselves.
-    const auto marker = placeMarker(result.indice, chosen.leftBound, chosen.rightBound);
-    if (!marker) {
-        return marker.error();
-    }
-    result.markerX = *marker;
-    return result;
+    const ClassBar& bar = classBarOf(result.categoria);
+    result.leftBoundText = bar.leftBoundText;
+    result.rightBoundText = bar.rightBoundText;
+    result.markerX = placeMarker(result.indice, bar.scale);
+    return outcome;
 }
 
 } // namespace zorvel

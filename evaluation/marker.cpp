@@ -20,13 +20,24 @@ Result<float> placeMarker(double indice, std::string_view leftBoundText, std::st
 }
 
 Result<float> placeMarker(double indice, double leftBound, double rightBound) {
+    const auto scale = markerScale(leftBound, rightBound);
+    if (!scale) {
+        return scale.error();
+    }
+    return placeMarker(indice, *scale);
+}
+
+Result<MarkerScale> markerScale(double leftBound, double rightBound) {
     const double boundsDistance = rightBound - leftBound;
     if (boundsDistance == 0 || !std::isfinite(boundsDistance)) {
         return Failure{Input::rightBound, Problem::outOfRange};
     }
     const int span = scalaFine - scalaInizio;
-    const double twipsPerUnit = span / boundsDistance;
-    const double x = (indice - leftBound) * twipsPerUnit + scalaInizio;
+    return MarkerScale{leftBound, span / boundsDistance};
+}
+
+float placeMarker(double indice, const MarkerScale& scale) {
+    const double x = (indice - scale.leftBound) * scale.twipsPerUnit + scalaInizio;
     return toSinglePrecision(x);
 }
 

@@ -20,6 +20,16 @@ Result<float> placeMarker(double indice, std::string_view leftBoundText, std::st
 // The same from bounds already read. Fails when the bounds are equal or too far apart.
 Result<float> placeMarker(double indice, double leftBound, double rightBound);
 
+// The part of the placement that depends on the bounds alone, worked out once for
+// a bar that many markers are placed on.
+struct MarkerScale {
+    double leftBound;
+    double twipsPerUnit;
+};
+// Fails when the bounds are equal or too far apart.
+Result<MarkerScale> markerScale(double leftBound, double rightBound);
+float placeMarker(double indice, const MarkerScale& scale);
+
 // The nearest float; values beyond the float range become +/- infinity instead of
 // being converted out of range.
 float toSinglePrecision(double value);

@@ -15,24 +15,38 @@ constexpr int centimetresPerMetre = 100;
 // Truncation toward zero to two decimals, never rounding.
 double truncateToHundredths(double value) { return std::trunc(value * 100) / 100; }
 
+// What is wrong with a text that did not read as a number: a number too far below
+// zero is first of all not positive, one too far above it too large.
+Problem unreadable(std::string_view text, NumberError error, Problem whenTooLarge) {
+    if (error == NumberError::notANumber) {
+        return Problem::notANumber;
+    }
+    const auto sign = text.find_first_not_of(" \t");
+    return sign != std::string_view::npos && text[sign] == '-' ? Problem::notPositive : whenTooLarge;
+}
+
 } // namespace
 
 std::string withDecimalCommas(std::string_view text) {
-    std::string rewritten(text);
-    std::replace(rewritten.begin(), rewritten.end(), '.', ',');
+    std::string rewritten;
+    writeWithDecimalCommas(text, rewritten);
     return rewritten;
+}
+
+void writeWithDecimalCommas(std::string_view text, std::string& rewritten) {
+    rewritten.clear();
+    rewritten.append(text);
+    std::replace(rewritten.begin(), rewritten.end(), '.', ',');
 }
 
 Result<double> altezzaM(std::string_view heightText) {
     const auto height = parseNumber(heightText);
     if (!height) {
-        const Problem problem =
-            height.error() == NumberError::notANumber ? Problem::notANumber : Problem::outOfRange;
-        return Failure{Input::height, problem};
+        return Failure{Input::height, unreadable(heightText, height.error(), Problem::outOfRange)};
     }
     const auto asInteger = roundToInt16(*height);
     if (!asInteger) {
-        return Failure{Input::height, Problem::outOfRange};
+        return Failure{Input::height, *height < 0 ? Problem::notPositive : Problem::outOfRange};
     }
     if (*asInteger > largestHeightInMetres) {
         return *height / centimetresPerMetre;
@@ -43,9 +57,7 @@ Result<double> altezzaM(std::string_view heightText) {
 Result<double> indice(std::string_view weightText, double altezzaM) {
     const auto weight = parseNumber(weightText);
     if (!weight) {
-        const Problem problem =
-            weight.error() == NumberError::notANumber ? Problem::notANumber : Problem::tooLarge;
-        return Failure{Input::weight, problem};
+        return Failure{Input::weight, unreadable(weightText, weight.error(), Problem::tooLarge)};
     }
     if (!(altezzaM > 0)) {
         return Failure{Input::height, Problem::notPositive};
@@ -74,11 +86,16 @@ Result<double> normalBoundFromFirstStep(std::string_view firstStepText, double a
 
 NormalBound normalBound(double factor, double altezzaM) {
     NormalBound bound;
-    bound.firstStepText = normalBoundFirstStep(factor, altezzaM);
-    // The text was written by formatNumber from a finite value, so it reads back.
-    bound.value = *normalBoundFromFirstStep(bound.firstStepText, altezzaM);
-    bound.text = formatNumber(bound.value);
+    writeNormalBound(factor, altezzaM, bound);
     return bound;
+}
+
+void writeNormalBound(double factor, double altezzaM, NormalBound& bound) {
+    // The first step is read back from its text: how its digits round is part of
+    // the bound. The text is written from a finite value, so it reads back.
+    const auto firstStep = formatNumberInto(factor * altezzaM, bound.firstStepText);
+    bound.value = truncateToHundredths(*firstStep * altezzaM);
+    formatHundredthsInto(bound.value, bound.text);
 }
 
 } // namespace zorvel

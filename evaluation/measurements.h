@@ -16,6 +16,8 @@ inline constexpr double highestBandFactor = 24.9;
 // point would otherwise read as digit grouping ("1.8" as 18). Both boxes show the
 // rewritten text.
 std::string withDecimalCommas(std::string_view text);
+// The same into an existing string, its storage reused.
+void writeWithDecimalCommas(std::string_view text, std::string& rewritten);
 
 // The height in metres. A text whose value, rounded to an integer, is greater than
 // 10 is in centimetres ("175"); otherwise it is already in metres ("1,75", and
@@ -41,5 +43,7 @@ struct NormalBound {
     std::string text;
 };
 NormalBound normalBound(double factor, double altezzaM);
+// The same into an existing bound, its strings' storage reused.
+void writeNormalBound(double factor, double altezzaM, NormalBound& bound);
 
 } // namespace zorvel

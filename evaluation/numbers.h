@@ -42,4 +42,14 @@ Expected<std::int16_t, NumberError> roundToInt16(double value);
 // or more, or below -4, are written in scientific form: "1E+15", "1,5E-07".
 std::string formatNumber(double value, NumberFormat format = italianFormat);
 
+// The same, written into text (its storage reused), and what parseNumber reads
+// from that text, found without reading it in all but rare cases.
+Expected<double, NumberError> formatNumberInto(double value, std::string& text, NumberFormat format = italianFormat);
+
+// What formatNumberInto writes for a value truncated to hundredths, as indices and
+// bounds are: the nearest double to a whole number of hundredths. Written straight
+// from that number, without the proof a value of any other kind needs; any other
+// value gets a wrong text.
+void formatHundredthsInto(double value, std::string& text, NumberFormat format = italianFormat);
+
 } // namespace zorvel

@@ -1,5 +1,7 @@
 // One whole evaluation of two typed texts, beside the floor: reading the same two
 // texts as plain numbers with std::from_chars. The last line gives their ratio.
+#include "typed_texts.h"
+
 #include "evaluation/evaluation.h"
 
 #include <benchmark/benchmark.h>
@@ -15,12 +17,6 @@
 #include <vector>
 
 namespace {
-
-// Weights and heights as people type them: centimetres and metres, commas and points.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 8> typedTexts{{
-    {"70", "175"}, {"72,25", "1,70"}, {"58,4", "162"}, {"101.3", "1.88"},
-    {"45", "1,58"}, {"88,5", "180"}, {"130", "1,65"}, {"63.2", "171"},
-}};
 
 void WholeEvaluation(benchmark::State& state) {
     std::size_t next = 0;

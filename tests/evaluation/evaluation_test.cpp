@@ -73,6 +73,8 @@ TEST(Evaluate, ReportsTheFirstTextThatFails) {
         {"70", "0", {Input::height, Problem::notPositive}},
         {"70", "-175", {Input::height, Problem::notPositive}},
         {"70", "-1,75", {Input::height, Problem::notPositive}},
+        {"-1E400", "175", {Input::weight, Problem::notPositive}},
+        {"1E400", "175", {Input::weight, Problem::tooLarge}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.weight) + " kg, " + std::string(c.height));

@@ -1,4 +1,5 @@
 #include "evaluation/measurements.h"
+#include "evaluation/numbers.h"
 
 #include <gtest/gtest.h>
 
@@ -46,7 +47,9 @@ TEST(AltezzaM, FailsOnTextsThatAreNotSixteenBitNumbers) {
     } cases[] = {
         {"", heightNotANumber}, {"abc", heightNotANumber}, {"1,75 m", heightNotANumber},
         {"1,7,5", heightNotANumber}, {"32768", heightOutOfRange}, {"32767,5", heightOutOfRange},
-        {"-32769", heightOutOfRange}, {"1E10", heightOutOfRange}, {"1E400", heightOutOfRange},
+        {"1E10", heightOutOfRange}, {"1E400", heightOutOfRange},
+        // Far below zero is above all not a height: say so rather than "too large".
+        {"-32769", {Input::height, Problem::notPositive}}, {" -1E400", {Input::height, Problem::notPositive}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -116,4 +119,23 @@ TEST(NormalBound, ReadsTheFirstStepBackBeforeTheSecond) {
         EXPECT_EQ(bound.text, c.text);
     }
     EXPECT_FALSE(normalBoundFromFirstStep("Min", 1.75).ok());
+}
+
+// The band written in one go gives what the window's three steps give: writing the
+// first step, reading it back, writing the bound.
+TEST(NormalBound, InOneGoMatchesTheStepsForEveryHeight) {
+    NormalBound reused{"a text longer than any bound", 0, "another long leftover text"};
+    for (int n = 1; n <= 32767; ++n) {
+        for (const double metres : {n / 100.0, n / 1000.0, n / 7.0}) {
+            for (const double factor : {lowestBandFactor, highestBandFactor}) {
+                const std::string firstStep = normalBoundFirstStep(factor, metres);
+                const auto value = normalBoundFromFirstStep(firstStep, metres);
+                ASSERT_TRUE(value.ok()) << firstStep;
+                writeNormalBound(factor, metres, reused);
+                ASSERT_EQ(reused.firstStepText, firstStep);
+                ASSERT_EQ(reused.value, *value) << firstStep;
+                ASSERT_EQ(reused.text, formatNumber(*value)) << firstStep;
+            }
+        }
+    }
 }

@@ -1,4 +1,7 @@
+// Reading numbers from the texts people type.
 #include "numbers.h"
+
+#include "decimal_facts.h"
 
 #include <algorithm>
 #include <array>
@@ -12,27 +15,11 @@
 namespace zorvel {
 namespace {
 
+using decimal::exactDigits;
+using decimal::exactPowersOfTen;
+
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-// Powers of ten that a double holds exactly.
-constexpr std::array<double, 23> exactPowersOfTen{
-    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22,
-};
-
-// "00" to "99", for writing digits two at a time.
-constexpr std::array<char, 200> digitPairs = [] {
-    std::array<char, 200> pairs{};
-    for (int n = 0; n < 100; ++n) {
-        pairs[static_cast<std::size_t>(2 * n)] = static_cast<char>('0' + n / 10);
-        pairs[static_cast<std::size_t>(2 * n + 1)] = static_cast<char>('0' + n % 10);
-    }
-    return pairs;
-}();
-
-// Integers with at most this many digits are exact in a double.
-constexpr int exactDigits = 15;
 
 // A number text split into its parts once its form has been checked.
 struct NumberParts {
@@ -135,6 +122,53 @@ std::optional<double> readShortNumber(const NumberParts& parts) {
     return parts.negative ? -magnitude : magnitude;
 }
 
+// The form people type, read in one pass: an optional sign, digits with grouping
+// separators, an optional decimal separator and fraction, at most 15 digits in all
+// and nothing else. The digits form an exact integer and one division by an exact
+// power of ten rounds once, so the value is the one the general way gives. Anything
+// else (blanks, an exponent, more digits, no digit) is left to the general way.
+std::optional<double> readTypedNumber(std::string_view text, NumberFormat format) {
+    const char* at = text.data();
+    const char* const end = at + text.size();
+    bool negative = false;
+    if (at != end && (*at == '-' || *at == '+')) {
+        negative = *at == '-';
+        ++at;
+    }
+    std::uint64_t digits = 0; // wraps past 19 digits, but those are rejected below
+    int digitCount = 0;
+    for (; at != end; ++at) {
+        const auto digit = static_cast<unsigned>(static_cast<unsigned char>(*at) - '0');
+        if (digit < 10) {
+            digits = digits * 10 + digit;
+            ++digitCount;
+        } else if (*at != format.groupingSeparator) {
+            break;
+        }
+    }
+    int fractionDigits = 0;
+    if (at != end && *at == format.decimalSeparator) {
+        for (++at; at != end; ++at) {
+            const auto digit = static_cast<unsigned>(static_cast<unsigned char>(*at) - '0');
+            if (digit >= 10) {
+                break;
+            }
+            digits = digits * 10 + digit;
+            ++fractionDigits;
+        }
+    }
+    digitCount += fractionDigits;
+    if (at != end || digitCount == 0 || digitCount > exactDigits) {
+        return std::nullopt;
+    }
+    // An integer needs no division, and dividing by one would only add its wait.
+    double magnitude = static_cast<double>(digits);
+    if (fractionDigits > 0) {
+        magnitude /= exactPowersOfTen[static_cast<std::size_t>(fractionDigits)];
+    }
+    return negative ? -magnitude : magnitude;
+}
+
 // The number in the plain form that std::from_chars reads:
 // "[-]digits[.digits][e[-]digits]". Most texts are short and stay on the stack; a
 // long one (a pasted page of digits) goes to the heap.
@@ -224,92 +258,9 @@ Expected<double, NumberError> readLongNumber(const NumberParts& parts, NumberFor
     return value;
 }
 
-// Writes value rounded to 15 significant digits in plain form, without the general
-// conversion, when that is safe: scaled by an exact power of ten into 15 integer
-// digits, the product is off by at most a sixteenth, so unless it lies near a half
-// its nearest integer is the exact rounding. Returns the length written, or 0 when
-// the general way must decide or the rounded value needs the scientific form.
-std::size_t formatShortNumber(double value, NumberFormat format, std::array<char, 32>& out) {
-    constexpr double smallest15Digits = 1e14;
-    constexpr double beyond15Digits = 1e15;
-    const double magnitude = std::fabs(value);
-    if (!(magnitude >= 1e-5 && magnitude < beyond15Digits)) {
-        return 0;
-    }
-    // First guess of the decimal exponent from the binary one (log10 2 ~ 78913 / 2^18).
-    const int binaryExponent = static_cast<int>((std::bit_cast<std::uint64_t>(magnitude) >> 52) & 0x7FF) - 1023;
-    int exponent = (binaryExponent * 78913) >> 18;
-    double scaled = 0;
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        if (exponent > 14 || exponent < -5) {
-            return 0;
-        }
-        scaled = magnitude * exactPowersOfTen[static_cast<std::size_t>(14 - exponent)];
-        if (scaled >= beyond15Digits) {
-            ++exponent;
-        } else if (scaled < smallest15Digits) {
-            --exponent;
-        } else {
-            break;
-        }
-    }
-    // Positive and below 2^53: the conversion drops the fraction exactly.
-    const auto below = static_cast<std::uint64_t>(scaled);
-    const double fraction = scaled - static_cast<double>(below);
-    if (fraction > 0.375 && fraction < 0.625) {
-        return 0;
-    }
-    const std::uint64_t digits = below + (fraction >= 0.5 ? 1 : 0);
-    if (digits < static_cast<std::uint64_t>(smallest15Digits) || digits >= static_cast<std::uint64_t>(beyond15Digits)) {
-        return 0; // at the edge of a decade: let the general way decide
-    }
-    if (exponent < -4) {
-        return 0; // scientific form
-    }
-
-    // Fifteen digits, two at a time from a table, as two halves that fit 32 bits;
-    // the first half has seven digits and so a leading zero, which is skipped.
-    std::array<char, exactDigits + 1> written{};
-    auto writeDigits = [&written](std::uint32_t half, std::size_t end) {
-        for (std::size_t i = 0; i < 4; ++i, half /= 100) {
-            const std::size_t pair = 2 * (half % 100);
-            written[end - 2 * i - 1] = digitPairs[pair + 1];
-            written[end - 2 * i - 2] = digitPairs[pair];
-        }
-    };
-    writeDigits(static_cast<std::uint32_t>(digits % 100'000'000), written.size());
-    writeDigits(static_cast<std::uint32_t>(digits / 100'000'000), written.size() - 8);
-    const char* const significand = written.data() + 1;
-    int kept = exactDigits;
-    while (significand[kept - 1] == '0') {
-        --kept;
-    }
-
-    char* to = out.data();
-    if (value < 0) {
-        *to++ = '-';
-    }
-    if (exponent >= 0) {
-        const int integerDigits = exponent + 1;
-        for (int i = 0; i < integerDigits; ++i) {
-            *to++ = i < kept ? significand[i] : '0';
-        }
-        if (kept > integerDigits) {
-            *to++ = format.decimalSeparator;
-            to = std::copy(significand + integerDigits, significand + kept, to);
-        }
-    } else {
-        *to++ = '0';
-        *to++ = format.decimalSeparator;
-        to = std::fill_n(to, -exponent - 1, '0');
-        to = std::copy(significand, significand + kept, to);
-    }
-    return static_cast<std::size_t>(to - out.data());
-}
-
-} // namespace
-
-Expected<double, NumberError> parseNumber(std::string_view text, NumberFormat format) {
+// Any other text: blanks, exponents, long digit strings, and what is not a number.
+// Kept apart so that the common case stays small.
+[[gnu::noinline]] Expected<double, NumberError> readAnyNumber(std::string_view text, NumberFormat format) {
     const auto parts = splitNumber(text, format);
     if (!parts) {
         return NumberError::notANumber;
@@ -318,6 +269,15 @@ Expected<double, NumberError> parseNumber(std::string_view text, NumberFormat fo
         return *value;
     }
     return readLongNumber(*parts, format);
+}
+
+} // namespace
+
+Expected<double, NumberError> parseNumber(std::string_view text, NumberFormat format) {
+    if (const auto typed = readTypedNumber(text, format)) {
+        return *typed;
+    }
+    return readAnyNumber(text, format);
 }
 
 Expected<std::int16_t, NumberError> roundToInt16(double value) {
@@ -339,33 +299,6 @@ Expected<std::int16_t, NumberError> parseInt16(std::string_view text, NumberForm
         return number.error();
     }
     return roundToInt16(*number);
-}
-
-std::string formatNumber(double value, NumberFormat format) {
-    if (value == 0.0) {
-        return "0"; // never "-0"
-    }
-    // Near the largest double, rounding to 15 digits would write a number beyond the
-    // double range ("1,79769313486232E+308") that no longer reads back; write the
-    // largest 15-digit number that does instead.
-    constexpr double largestWritable = 1.79769313486231e308;
-    value = std::clamp(value, -largestWritable, largestWritable);
-    std::array<char, 32> shortForm;
-    if (const std::size_t length = formatShortNumber(value, format, shortForm)) {
-        return std::string(shortForm.data(), length);
-    }
-    std::array<char, 64> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::general, 15);
-    std::string text(buffer.data(), result.ptr);
-    for (char& c : text) {
-        if (c == '.') {
-            c = format.decimalSeparator;
-        } else if (c == 'e') {
-            c = 'E';
-        }
-    }
-    return text;
 }
 
 } // namespace zorvel
