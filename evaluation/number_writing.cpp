@@ -249,6 +249,11 @@ void replaceText(std::string& text, const PlainText& plain) {
         replaceText(text, plain);
         return plain.readBack;
     }
+    // Near the largest double, rounding to 15 digits would write a number beyond the
+    // double range ("1,79769313486232E+308") that no longer reads back; write the
+    // largest 15-digit number that does instead.
+    constexpr double largestWritable = 1.79769313486231e308;
+    value = std::clamp(value, -largestWritable, largestWritable);
     std::array<char, 64> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                       std::chars_format::general, 15);
