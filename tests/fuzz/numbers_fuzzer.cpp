@@ -129,6 +129,29 @@ double readByStrtod(std::string_view text)
     return std::strtod(plain.c_str(), nullptr);
 }
 
+// The writers that fill a text in place: they must write what formatNumber writes,
+// and formatNumberInto must report what its text reads as. formatHundredthsInto is
+// only for values truncated to hundredths, as indices and bounds are.
+void expectWritersAgree(double value, std::string_view input)
+{
+    const std::string written = formatNumber(value);
+    std::string reused = "a longer text left over from an earlier number";
+    const auto readBack = zorvel::formatNumberInto(value, reused);
+    expect(reused == written, "formatNumberInto writes what formatNumber writes", input,
+           reused + " instead of " + written);
+    const auto read = parseNumber(written);
+    expect(readBack.ok() == read.ok() && (!read.ok() || *readBack == *read),
+           "formatNumberInto reports what its text reads as", input, written);
+
+    const double hundredths = std::trunc(value * 100) / 100;
+    if (std::isfinite(hundredths)) {
+        std::string shown = "a longer text left over from an earlier number";
+        zorvel::formatHundredthsInto(hundredths, shown);
+        expect(shown == formatNumber(hundredths), "formatHundredthsInto writes what formatNumber writes", input,
+               shown + " instead of " + formatNumber(hundredths) + " for " + describe(hundredths));
+    }
+}
+
 // The nearest integer, halves to the even one, for a value read as a double.
 double roundedHalfToEven(double value)
 {
@@ -177,6 +200,7 @@ void checkText(std::string_view text)
 
     const std::string written = formatNumber(value);
     expectWellWritten(written, text);
+    expectWritersAgree(value, text);
     expect(formatNumber(value, pointFormat) == swapSeparators(written), "formatNumber takes the comma from the format",
            text, formatNumber(value, pointFormat));
 
@@ -200,6 +224,7 @@ void checkValue(const std::uint8_t* data)
     const std::string label = "the double " + describe(value);
     const std::string written = formatNumber(value);
     expectWellWritten(written, label);
+    expectWritersAgree(value, label);
     const auto readBack = parseNumber(written);
     expect(readBack.ok(), "the written number reads back", label, written);
     expect(formatNumber(*readBack) == written, "writing what was read back gives the same text", label,
