@@ -77,6 +77,16 @@ void expectReadsBack(std::string_view text, double value, std::string_view prope
            std::string(text) + " for " + describe(value));
 }
 
+// Zero or less, a number far below the double range ("-5E911") included.
+bool readsAsZeroOrLess(std::string_view text)
+{
+    const auto read = zorvel::parseNumber(text);
+    if (read.ok())
+        return *read <= 0;
+    const auto sign = text.find_first_not_of(" \t");
+    return read.error() == zorvel::NumberError::outOfRange && sign != std::string_view::npos && text[sign] == '-';
+}
+
 void checkFailure(const Failure& failure, std::string_view weightText, std::string_view heightText,
                   std::string_view input)
 {
@@ -93,10 +103,10 @@ void checkFailure(const Failure& failure, std::string_view weightText, std::stri
         expect(!zorvel::parseNumber(height).ok(), "a height reported as no number does not read", input);
     if (failure == Failure{Input::weight, Problem::notANumber})
         expect(!zorvel::parseNumber(weight).ok(), "a weight reported as no number does not read", input);
-    if (failure == Failure{Input::weight, Problem::notPositive}) {
-        const auto read = zorvel::parseNumber(weight);
-        expect(read.ok() && *read <= 0, "a weight reported as not positive is zero or less", input);
-    }
+    if (failure == Failure{Input::weight, Problem::notPositive})
+        expect(readsAsZeroOrLess(weight), "a weight reported as not positive is zero or less", input);
+    if (failure == Failure{Input::height, Problem::notPositive})
+        expect(readsAsZeroOrLess(height), "a height reported as not positive is zero or less", input);
 }
 
 void checkResults(const zorvel::Evaluation& result, std::string_view weightText, std::string_view heightText,
