@@ -1,6 +1,8 @@
 #include "assets/class_pictures.h"
 
-#include <QFile>
+#include "assets/dib_reader.h"
+
+#include <QResource>
 #include <QString>
 
 namespace zorvel {
@@ -16,13 +18,12 @@ int classPictureId(std::optional<int> categoria)
 
 std::optional<QImage> loadClassPicture(std::optional<int> categoria)
 {
-    const QString path = QStringLiteral(":/zorvel/pictures/%1.bmp").arg(classPictureId(categoria));
-    if (!QFile::exists(path))
+    // The bitmaps are stored uncompressed, so the resource is the file's bytes in
+    // the program's memory; every call decodes a new image from them.
+    const QResource bitmap(QStringLiteral(":/zorvel/pictures/%1.bmp").arg(classPictureId(categoria)));
+    if (!bitmap.isValid() || bitmap.compressionAlgorithm() != QResource::NoCompression)
         return std::nullopt;
-    QImage picture;
-    if (!picture.load(path, "BMP"))
-        return std::nullopt;
-    return picture;
+    return dib::readBitmapFile(QByteArrayView(bitmap.data(), bitmap.size()));
 }
 
 } // namespace zorvel

@@ -6,6 +6,8 @@
 #include <QGuiApplication>
 #include <QImage>
 
+#include <QImageReader>
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -157,6 +159,21 @@ TEST(ApplicationIcon, OffersTheThreeSizes)
     const QList<QSize> sizes = icon.availableSizes();
     for (const int size : {16, 32, 48})
         EXPECT_TRUE(sizes.contains(QSize(size, size))) << size << " px";
+}
+
+TEST(ApplicationIcon, ShowsTheTrueColourImagesAsQtsOwnIconDecoderReadsThem)
+{
+    // The icon file's last three entries are its 32-bit images, 48, 32 and 16 pixels.
+    const QIcon icon = zorvel::applicationIcon();
+    QImageReader reader(QStringLiteral(":/zorvel/icon/zorvel.ico"), "ico");
+    ASSERT_EQ(reader.imageCount(), 9);
+    for (int index = 6; index < 9; ++index) {
+        ASSERT_TRUE(reader.jumpToImage(index));
+        const QImage decodedByQt = reader.read();
+        const QImage shown = icon.pixmap(decodedByQt.size()).toImage();
+        EXPECT_EQ(shown.convertToFormat(QImage::Format_ARGB32), decodedByQt.convertToFormat(QImage::Format_ARGB32))
+            << decodedByQt.width() << " px";
+    }
 }
 
 TEST(DesktopIcons, TheHicolorPicturesHaveTheirNamedSizeAndATransparentSurround)

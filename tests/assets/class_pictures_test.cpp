@@ -104,6 +104,18 @@ TEST(ClassPicture, IsStoredAsAnUncompressedBottomUp24BitBitmap)
     }
 }
 
+TEST(ClassPicture, ReadsEveryPixelAsQtsOwnBitmapDecoderDoes)
+{
+    for (const PictureRow& row : kPictures) {
+        const std::optional<QImage> picture = zorvel::loadClassPicture(row.categoria);
+        ASSERT_TRUE(picture.has_value()) << "class " << row.categoria;
+        const QImage decodedByQt = QImage::fromData(resourceBytes(row.id), "BMP");
+        ASSERT_FALSE(decodedByQt.isNull()) << "bitmap " << row.id;
+        EXPECT_EQ(picture->convertToFormat(QImage::Format_RGB32), decodedByQt.convertToFormat(QImage::Format_RGB32))
+            << "bitmap " << row.id;
+    }
+}
+
 TEST(ClassPicture, IdsWithoutABitmapGiveNothing)
 {
     EXPECT_FALSE(zorvel::loadClassPicture(std::nullopt).has_value()) << "id 100";
