@@ -38,6 +38,7 @@ private slots:
     void enterAndEscapeDoNothing_data();
     void enterAndEscapeDoNothing();
     void designedCaptionsFit();
+    void boxesKeepTextsOfAnyLength();
     void screenReaderNames_data();
     void screenReaderNames();
 
@@ -321,6 +322,18 @@ void FormTest::designedCaptionsFit() {
         QVERIFY(frame->fontMetrics().horizontalAdvance(frame->title()) < frame->width() - 16);
     }
     QCOMPARE(QFontInfo(control("Label1")->font()).pixelSize(), 11);
+}
+
+// A pasted page of digits must reach the evaluation whole, not cut at Qt's default
+// limit of 32767 characters.
+void FormTest::boxesKeepTextsOfAnyLength() {
+    const QString longText(100'000, QLatin1Char('7'));
+    for (const char* name : {"peso", "altezza"}) {
+        auto* box = qobject_cast<QLineEdit*>(control(name));
+        QVERIFY2(box, name);
+        box->setText(longText);
+        QCOMPARE(box->text().size(), longText.size());
+    }
 }
 
 void FormTest::screenReaderNames_data() {
