@@ -13,5 +13,8 @@ int main(int argc, char* argv[]) {
 
     zorvel::MainWindow window;
     window.show();
+    // Ask for the keyboard focus: some window managers focus a new window that keeps
+    // itself on top and out of the task bar only when it asks.
+    window.activateWindow();
     return application.exec();
 }

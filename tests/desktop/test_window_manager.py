@@ -150,5 +150,14 @@ class ClosingTest(ProgramTestCase):
         self.assertEqual(self.program.returncode, 0)
 
 
+class FocusAtStartTest(ProgramTestCase):
+    """A fresh program, untouched by the tests: the keys a user types first go to it."""
+
+    def test_the_new_window_takes_the_keyboard_focus(self):
+        wait_for("the new window to take the keyboard focus",
+                 lambda: int(self.session.run("xdotool", "getwindowfocus")) == self.window,
+                 timeout=10)
+
+
 if __name__ == "__main__":
     unittest.main()
