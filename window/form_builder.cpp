@@ -1,5 +1,6 @@
 #include "form_builder.h"
 
+#include "fitting_label.h"
 #include "shape_widget.h"
 
 #include <QFontDatabase>
@@ -37,7 +38,8 @@ bool isWindowed(ControlKind kind) {
 }
 
 QLabel* makeLabel(const ControlDesign& control, QWidget* parent) {
-    auto* label = new QLabel(toQString(control.text), parent);
+    auto* label = control.fit == TextFit::whole ? new FittingLabel(parent) : new QLabel(parent);
+    label->setText(toQString(control.text));
     label->setAlignment(control.alignment);
     // A caption is drawn inside its box and never resizes it.
     label->setWordWrap(false);

@@ -40,6 +40,12 @@ enum class Border {
     outline,     // shapes: a one-pixel rectangle in the window-text colour
 };
 
+// How a caption meets a text wider than its box.
+enum class TextFit {
+    clipped, // drawn in its font and cut at the box's edges, as designed
+    whole,   // a result: drawn smaller, down to a legible size, then shortened with "…"
+};
+
 struct FontDesign {
     double pointSize;
     bool bold;
@@ -72,6 +78,7 @@ struct ControlDesign {
     Border border;
     Qt::Alignment alignment;
     FontDesign font;
+    TextFit fit;
     std::string_view accessibleName;        // empty: the text speaks for itself
     std::string_view accessibleDescription; // what a result label holds
 };

@@ -2,6 +2,7 @@
 // design says, stacked and focused in the designed order.
 #include "modal_watchdog.h"
 
+#include "window/fitting_label.h"
 #include "window/form_builder.h"
 #include "window/form_design.h"
 #include "window/main_window.h"
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QToolTip>
 #include <QtTest>
 
 #include <memory>
@@ -39,6 +41,8 @@ private slots:
     void enterAndEscapeDoNothing();
     void designedCaptionsFit();
     void boxesKeepTextsOfAnyLength();
+    void resultsShownWhole_data();
+    void resultsShownWhole();
     void screenReaderNames_data();
     void screenReaderNames();
 
@@ -334,6 +338,83 @@ void FormTest::boxesKeepTextsOfAnyLength() {
         box->setText(longText);
         QCOMPARE(box->text().size(), longText.size());
     }
+}
+
+enum class Shown { asDesigned, smaller, shortened };
+Q_DECLARE_METATYPE(Shown)
+
+// A result too wide for its box at the designed font is drawn smaller, and shortened
+// with "…" only below the smallest legible font; the whole text stays what the label
+// holds, what a screen reader reads and what its tool tip shows.
+void FormTest::resultsShownWhole_data() {
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<Shown>("shown");
+    using enum Shown;
+    QTest::newRow("index 22,85") << "Label3" << "22,85" << asDesigned;
+    QTest::newRow("index 133,33") << "Label3" << "133,33" << asDesigned;
+    QTest::newRow("index 40312420,89") << "Label3" << "40312420,89" << shortened;
+    QTest::newRow("index 3,26530612244898E+16") << "Label3" << "3,26530612244898E+16" << shortened;
+    QTest::newRow("lowest 56,65") << "minP" << "56,65" << asDesigned;
+    QTest::newRow("lowest 115,63") << "minP" << "115,63" << asDesigned;
+    QTest::newRow("lowest 1986301,13") << "minP" << "1986301,13" << smaller;
+    QTest::newRow("highest 2673453,07") << "MaxP" << "2673453,07" << smaller;
+    QTest::newRow("highest 7,98368098147048E+15") << "MaxP" << "7,98368098147048E+15" << shortened;
+    QTest::newRow("left bound 18,5") << "Dp" << "18,5" << asDesigned;
+    QTest::newRow("left bound 1000,5") << "Dp" << "1000,5" << smaller;
+    QTest::newRow("right bound 49,9") << "Sp" << "49,9" << asDesigned;
+    QTest::newRow("class Obesità MOSTUOSA") << "tipoT" << "Obesità MOSTUOSA" << asDesigned;
+    QTest::newRow("class name longer than the window") << "tipoT" << QString(60, QLatin1Char('W')) << shortened;
+}
+
+void FormTest::resultsShownWhole() {
+    QFETCH(QString, label);
+    QFETCH(QString, text);
+    QFETCH(Shown, shown);
+    auto* caption = qobject_cast<zorvel::FittingLabel*>(control(qPrintable(label)));
+    QVERIFY(caption);
+    const QFont designed = caption->font();
+    caption->setText(text);
+    QCOMPARE(caption->text(), text);
+
+    const zorvel::FittingLabel::Fit fit = caption->fit();
+    const int available = caption->contentsRect().width() - 2 * zorvel::FittingLabel::margin;
+    QVERIFY(QFontMetrics(fit.font).horizontalAdvance(fit.text) <= available);
+    QVERIFY(fit.font.pointSizeF() >= zorvel::FittingLabel::minimumPointSize);
+    QCOMPARE(fit.font == designed, shown == Shown::asDesigned);
+    QCOMPARE(fit.text == text, shown != Shown::shortened);
+    if (shown == Shown::shortened) {
+        QCOMPARE(fit.font.pointSizeF(), zorvel::FittingLabel::minimumPointSize);
+        QVERIFY(fit.text.contains(QChar(0x2026)));
+    }
+
+    // As drawn, no ink touches a side of the box the text is not aligned to: nothing
+    // is cut off.
+    const QImage drawn = caption->grab().toImage();
+    const QRect inside = caption->contentsRect();
+    const QRgb background = drawn.pixel(inside.topLeft());
+    const auto inked = [&](int x) {
+        for (int y = inside.top(); y <= inside.bottom(); ++y) {
+            if (drawn.pixel(x, y) != background) {
+                return true;
+            }
+        }
+        return false;
+    };
+    QVERIFY(caption->alignment() & Qt::AlignLeft || !inked(inside.left()));
+    QVERIFY(caption->alignment() & Qt::AlignRight || !inked(inside.right()));
+
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(caption);
+    QCOMPARE(accessible->text(QAccessible::Name), text);
+
+    const QPoint middle = caption->rect().center();
+    QHelpEvent help(QEvent::ToolTip, middle, caption->mapToGlobal(middle));
+    QApplication::sendEvent(caption, &help);
+    QCOMPARE(help.isAccepted(), shown == Shown::shortened);
+    if (shown == Shown::shortened) {
+        QCOMPARE(QToolTip::text(), text);
+    }
+    QToolTip::hideText();
 }
 
 void FormTest::screenReaderNames_data() {
