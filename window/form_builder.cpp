@@ -1,6 +1,7 @@
 #include "form_builder.h"
 
 #include "fitting_label.h"
+#include "outline_effect.h"
 #include "shape_widget.h"
 
 #include <QFontDatabase>
@@ -90,6 +91,7 @@ QWidget* makeControl(const ControlDesign& control, QWidget* parent) {
         line->setBackgroundRole(QPalette::WindowText);
         line->setAutoFillBackground(true);
         line->setAttribute(Qt::WA_TransparentForMouseEvents);
+        line->setGraphicsEffect(new OutlineEffect(toQColor(markerOutlineColour), line));
         return line;
     }
     case ControlKind::shape:

@@ -94,6 +94,9 @@ inline constexpr WindowDesign form1Design{"Zorvel", 4905, 4890, regularFont};
 
 // Marker line width in pixels, drawn centred on its x coordinate.
 inline constexpr int markerWidthPixels = 5;
+// The marker is drawn in the window-text colour (black) with a thin white outline
+// around it, so that it stands out on the dark red bars of the heaviest classes too.
+inline constexpr Colour markerOutlineColour = 0xFFFFFF;
 
 // The 26 controls in the window's control list order, which is also their
 // stacking order: among the labels, shapes, line and image of one container, an

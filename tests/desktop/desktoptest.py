@@ -7,7 +7,10 @@ import unittest
 import calculations as layout
 from xsession import XSession, program_command, wait_for
 
-Bar = namedtuple("Bar", "previous current next marker_runs")
+Bar = namedtuple("Bar", "previous current next marker_runs beside_marker")
+
+# The marker is drawn in the window-text colour.
+MARKER_BLACK = (0, 0, 0)
 
 
 class ProgramTestCase(unittest.TestCase):
@@ -71,8 +74,9 @@ class ProgramTestCase(unittest.TestCase):
         return x, y
 
     def read_bar(self):
-        """Colours of the three boxes and the runs of marker pixels over the bar,
-        from one screenshot, in logical pixels."""
+        """Colours of the three boxes, the runs of the marker's black pixels over the
+        bar and the colours just beside each run, from one screenshot, in logical
+        pixels."""
         image = self.session.screenshot()
         ox, oy = self.client_origin()
         row = oy + self.device(layout.BAR_ROW)
@@ -84,16 +88,16 @@ class ProgramTestCase(unittest.TestCase):
         inside = range(ox + self.device(26), ox + self.device(302))
         row_pixels = [image.pixel(x, row) for x in inside]
         current = Counter(row_pixels).most_common(1)[0][0]
-        runs, start = [], None
-        for x, colour in zip(inside, row_pixels + [None]):
-            if colour != current and colour is not None and start is None:
-                start = x
-            elif (colour == current or colour is None) and start is not None:
-                runs.append(((start - ox) / self.scale, (x - ox) / self.scale))
+        runs, beside, start = [], [], None
+        for index, colour in enumerate(row_pixels + [None]):
+            if colour == MARKER_BLACK and start is None:
+                start = index
+            elif colour != MARKER_BLACK and start is not None:
+                runs.append(((inside.start + start - ox) / self.scale,
+                             (inside.start + index - ox) / self.scale))
+                beside.append((row_pixels[start - 1] if start else None, colour))
                 start = None
-        if start is not None:
-            runs.append(((start - ox) / self.scale, (inside.stop - ox) / self.scale))
-        return Bar(colour_at(12), current, colour_at(315), runs)
+        return Bar(colour_at(12), current, colour_at(315), runs, beside)
 
     def wait_for_bar(self, category):
         """The bar once it shows the colours of `category`."""

@@ -7,6 +7,8 @@
 #include "window/form_design.h"
 #include "window/main_window.h"
 
+#include "evaluation/weight_classes.h"
+
 #include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
@@ -15,9 +17,28 @@
 #include <QToolTip>
 #include <QtTest>
 
+#include <cmath>
 #include <memory>
 
 using zorvel::MainWindow;
+
+namespace {
+
+// Contrast ratio as the web's accessibility guidelines define it, from 1 to 21.
+double relativeLuminance(const QColor& colour) {
+    const auto linear = [](double channel) {
+        return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+}
+
+double contrast(const QColor& a, const QColor& b) {
+    const double lighter = std::max(relativeLuminance(a), relativeLuminance(b));
+    const double darker = std::min(relativeLuminance(a), relativeLuminance(b));
+    return (lighter + 0.05) / (darker + 0.05);
+}
+
+} // namespace
 
 class FormTest : public QObject {
     Q_OBJECT
@@ -43,6 +64,8 @@ private slots:
     void boxesKeepTextsOfAnyLength();
     void resultsShownWhole_data();
     void resultsShownWhole();
+    void markerStandsOutOnEveryClassColour_data();
+    void markerStandsOutOnEveryClassColour();
     void screenReaderNames_data();
     void screenReaderNames();
 
@@ -415,6 +438,44 @@ void FormTest::resultsShownWhole() {
         QCOMPARE(QToolTip::text(), text);
     }
     QToolTip::hideText();
+}
+
+void FormTest::markerStandsOutOnEveryClassColour_data() {
+    QTest::addColumn<QColor>("bar");
+    for (std::size_t number = 0; number < zorvel::classColours.size(); ++number) {
+        const QColor bar = zorvel::toQColor(zorvel::classColours[number]);
+        QTest::addRow("class %zu, %s", number, qPrintable(bar.name())) << bar;
+    }
+}
+
+// The marker stays black and 5 pixels wide, and on each side its edge (its own or an
+// outline's) stands out from the bar by at least the 3:1 that a graphic needs.
+void FormTest::markerStandsOutOnEveryClassColour() {
+    QFETCH(QColor, bar);
+    auto* adesso = control("adesso");
+    QPalette palette = adesso->palette();
+    palette.setColor(QPalette::Window, bar);
+    adesso->setPalette(palette);
+
+    const QImage shot = window_->grab().toImage();
+    const QRect marker(control("Line1")->mapTo(window_.get(), QPoint(0, 0)), control("Line1")->size());
+    const int row = marker.center().y();
+    const QColor black = window_->palette().color(QPalette::WindowText);
+    QCOMPARE(marker.width(), 5);
+    for (int x = marker.left(); x <= marker.right(); ++x) {
+        QCOMPARE(shot.pixelColor(x, row), black);
+    }
+    const int edgeOutside = 3; // the farthest an outline may reach
+    QCOMPARE(shot.pixelColor(marker.left() - edgeOutside - 1, row), bar);
+    QCOMPARE(shot.pixelColor(marker.right() + edgeOutside + 1, row), bar);
+    for (const int step : {-1, 1}) {
+        const int core = step < 0 ? marker.left() : marker.right();
+        double best = 1;
+        for (int x = core; x != core + step * (edgeOutside + 1); x += step) {
+            best = std::max(best, contrast(shot.pixelColor(x, row), bar));
+        }
+        QVERIFY2(best >= 3, qPrintable(QStringLiteral("%1 side: %2:1").arg(step < 0 ? "left" : "right").arg(best)));
+    }
 }
 
 void FormTest::screenReaderNames_data() {
