@@ -173,6 +173,15 @@ QColor toQColor(Colour colour) {
                   static_cast<int>((colour >> 16) & 0xFF));
 }
 
+QPalette designPalette(std::span<const SystemColourDesign> colours) {
+    QPalette palette;
+    for (const SystemColourDesign& colour : colours) {
+        palette.setColor(colour.role, toQColor(colour.colour));
+        palette.setColor(QPalette::Disabled, colour.role, toQColor(colour.disabledColour));
+    }
+    return palette;
+}
+
 QFont designFont(FontDesign design) {
     static const bool designedFaceInstalled = QFontDatabase::families().contains(toQString(designedFamily));
     QFont font(toQString(designedFaceInstalled ? designedFamily : fallbackFamily));

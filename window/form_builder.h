@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPalette>
 #include <QRect>
 
 #include <span>
@@ -27,6 +28,9 @@ int twipsToPixels(int twips);
 
 // 0x00BBGGRR to a colour.
 QColor toQColor(Colour colour);
+
+// The window's palette: its system colours, whatever the desktop's theme.
+QPalette designPalette(std::span<const SystemColourDesign> colours);
 
 // The designed face where it is installed, otherwise the fallback, at the designed
 // size and weight.

@@ -55,9 +55,41 @@ constexpr std::array<ControlDesign, 26> controls{{
 }};
 // clang-format on
 
+constexpr Colour black = 0x000000;
+constexpr Colour buttonFace = 0xF0F0F0;
+constexpr Colour grayText = 0x6D6D6D;
+
+// clang-format off
+constexpr std::array<SystemColourDesign, 20> systemColours{{
+//   role                         colour     disabled
+    {QPalette::Window,            buttonFace, buttonFace},
+    {QPalette::WindowText,        black,      grayText},
+    {QPalette::Base,              white,      buttonFace},
+    {QPalette::AlternateBase,     0xF7F7F7,   0xF7F7F7},
+    {QPalette::Text,              black,      grayText},
+    {QPalette::PlaceholderText,   grayText,   grayText},
+    {QPalette::Button,            buttonFace, buttonFace},
+    {QPalette::ButtonText,        black,      grayText},
+    {QPalette::BrightText,        white,      white},
+    {QPalette::Light,             white,      white},
+    {QPalette::Midlight,          0xE3E3E3,   0xE3E3E3},
+    {QPalette::Mid,               0xB4B4B4,   0xB4B4B4},
+    {QPalette::Dark,              0xA0A0A0,   0xA0A0A0},
+    {QPalette::Shadow,            0x696969,   0x696969},
+    {QPalette::Highlight,         0xD77800,   0xD77800},
+    {QPalette::HighlightedText,   white,      white},
+    {QPalette::Link,              0xCC6600,   0xCC6600},
+    {QPalette::LinkVisited,       0x800080,   0x800080},
+    {QPalette::ToolTipBase,       0xE1FFFF,   0xE1FFFF},
+    {QPalette::ToolTipText,       black,      black},
+}};
+// clang-format on
+
 } // namespace
 
 std::span<const ControlDesign> form1Controls() { return controls; }
+
+std::span<const SystemColourDesign> form1SystemColours() { return systemColours; }
 
 const ControlDesign& controlDesign(std::string_view name) {
     const auto found = std::ranges::find(controls, name, &ControlDesign::name);

@@ -2,6 +2,7 @@
 
 #include "evaluation/weight_classes.h"
 
+#include <QPalette>
 #include <Qt>
 
 #include <optional>
@@ -91,6 +92,17 @@ struct WindowDesign {
 };
 
 inline constexpr WindowDesign form1Design{"Zorvel", 4905, 4890, regularFont};
+
+// The window's colours whatever the desktop's theme: the standard system colours of
+// the desktop the design was drawn on. The designed blue and dark red texts and the
+// black marker were chosen for them; a dark theme would put them on a dark ground.
+struct SystemColourDesign {
+    QPalette::ColorRole role;
+    Colour colour;
+    Colour disabledColour;
+};
+
+std::span<const SystemColourDesign> form1SystemColours();
 
 // Marker line width in pixels, drawn centred on its x coordinate.
 inline constexpr int markerWidthPixels = 5;

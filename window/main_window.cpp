@@ -64,6 +64,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, fixedDialogFrame) {
     setWindowTitle(toQString(form1Design.title));
     setWindowIcon(applicationIcon());
     setFont(designFont(form1Design.font));
+    setPalette(designPalette(form1SystemColours()));
     setFixedSize(twipsToPixels(form1Design.clientWidth), twipsToPixels(form1Design.clientHeight));
 
     buildForm(*this, form1Controls());

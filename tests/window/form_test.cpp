@@ -14,6 +14,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QStyleFactory>
 #include <QToolTip>
 #include <QtTest>
 
@@ -66,6 +68,8 @@ private slots:
     void resultsShownWhole();
     void markerStandsOutOnEveryClassColour_data();
     void markerStandsOutOnEveryClassColour();
+    void textsReadableUnderAnyTheme_data();
+    void textsReadableUnderAnyTheme();
     void screenReaderNames_data();
     void screenReaderNames();
 
@@ -223,7 +227,7 @@ void FormTest::appearance() {
     QFETCH(int, alignment);
     const QWidget* widget = control(QTest::currentDataTag());
 
-    const QColor systemText = QApplication::palette(widget).color(QPalette::WindowText);
+    const QColor systemText = zorvel::designPalette(zorvel::form1SystemColours()).color(QPalette::WindowText);
     QCOMPARE(widget->palette().color(QPalette::WindowText), textColour.isValid() ? textColour : systemText);
     QCOMPARE(widget->autoFillBackground(), opaque);
     QCOMPARE(widget->font().pointSizeF(), pointSize);
@@ -476,6 +480,90 @@ void FormTest::markerStandsOutOnEveryClassColour() {
         }
         QVERIFY2(best >= 3, qPrintable(QStringLiteral("%1 side: %2:1").arg(step < 0 ? "left" : "right").arg(best)));
     }
+}
+
+// The desktop's palette, as a theme hands it to every program.
+void FormTest::textsReadableUnderAnyTheme_data() {
+    QTest::addColumn<QPalette>("desktop");
+    QTest::newRow("default light palette") << QApplication::palette();
+    // As KDE's Breeze Dark gives it.
+    QPalette dark;
+    for (const auto& [role, colour] : std::initializer_list<std::pair<QPalette::ColorRole, QColor>>{
+             {QPalette::Window, QColor(0x31, 0x36, 0x3B)},
+             {QPalette::WindowText, QColor(0xEF, 0xF0, 0xF1)},
+             {QPalette::Base, QColor(0x23, 0x26, 0x29)},
+             {QPalette::AlternateBase, QColor(0x31, 0x36, 0x3B)},
+             {QPalette::Text, QColor(0xEF, 0xF0, 0xF1)},
+             {QPalette::Button, QColor(0x31, 0x36, 0x3B)},
+             {QPalette::ButtonText, QColor(0xEF, 0xF0, 0xF1)},
+             {QPalette::Light, QColor(0x41, 0x47, 0x4D)},
+             {QPalette::Midlight, QColor(0x3A, 0x3F, 0x44)},
+             {QPalette::Mid, QColor(0x25, 0x29, 0x2C)},
+             {QPalette::Dark, QColor(0x1A, 0x1D, 0x1F)},
+             {QPalette::Shadow, QColor(0x12, 0x14, 0x15)},
+             {QPalette::Highlight, QColor(0x3D, 0xAE, 0xE9)},
+             {QPalette::HighlightedText, QColor(0xEF, 0xF0, 0xF1)},
+         }) {
+        dark.setColor(role, colour);
+    }
+    QTest::newRow("Breeze Dark palette") << dark;
+}
+
+// Every text stands out from what lies behind it by the 4.5:1 that text needs, and
+// the marker stays black, whatever palette the desktop gives the program.
+void FormTest::textsReadableUnderAnyTheme() {
+    QFETCH(QPalette, desktop);
+    const QPalette before = QApplication::palette();
+    const auto restore = qScopeGuard([&before] { QApplication::setPalette(before); });
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setPalette(desktop);
+    window_ = std::make_unique<MainWindow>();
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    control<QLineEdit>("peso")->setText("170");
+    control<QLineEdit>("altezza")->setText("1,75");
+    QVERIFY(window_->calcola());
+
+    const QImage shot = window_->grab().toImage();
+    const auto mostCommonColour = [&shot](const QRect& area) {
+        QHash<QRgb, int> counts;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                ++counts[shot.pixel(x, y)];
+            }
+        }
+        return QColor(std::ranges::max(counts.keys(), {}, [&counts](QRgb colour) { return counts[colour]; }));
+    };
+    for (const zorvel::ControlDesign& design : zorvel::form1Controls()) {
+        QWidget* widget = control(design.name.data());
+        QPalette::ColorRole role = widget->foregroundRole();
+        QString text;
+        if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+            text = label->text();
+        } else if (const auto* box = qobject_cast<const QLineEdit*>(widget)) {
+            text = box->text();
+            role = QPalette::Text;
+        } else if (const auto* button = qobject_cast<const QPushButton*>(widget)) {
+            text = button->text();
+        } else if (const auto* frame = qobject_cast<const QGroupBox*>(widget)) {
+            text = frame->title();
+        }
+        if (text.isEmpty()) {
+            continue;
+        }
+        const QRect inside = widget->contentsRect().intersected(widget->rect().adjusted(3, 3, -3, -3));
+        QRect area(widget->mapTo(window_.get(), inside.topLeft()), inside.size());
+        if (qobject_cast<const QGroupBox*>(widget)) {
+            area.setHeight(widget->fontMetrics().height()); // the caption's line
+        }
+        const QColor background = mostCommonColour(area.intersected(window_->rect()));
+        const double ratio = contrast(widget->palette().color(role), background);
+        QVERIFY2(ratio >= 4.5, qPrintable(QStringLiteral("%1: %2 on %3, %4:1")
+                                              .arg(design.name.data(), widget->palette().color(role).name(),
+                                                   background.name())
+                                              .arg(ratio)));
+    }
+    QCOMPARE(control("Line1")->palette().color(QPalette::WindowText), QColor(Qt::black));
 }
 
 void FormTest::screenReaderNames_data() {
