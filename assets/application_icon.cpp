@@ -2,6 +2,7 @@
 
 #include "assets/dib_reader.h"
 
+#include <QDirIterator>
 #include <QPixmap>
 #include <QResource>
 
@@ -9,14 +10,22 @@ namespace zorvel {
 
 QIcon applicationIcon()
 {
-    // Only the true-colour images: they carry the icon's own transparency, and
-    // reading them directly spares start-up the image plugins.
     QIcon icon;
+#ifdef Q_OS_WIN
+    // Only the true-colour images: reading them directly spares start-up the image
+    // plugins.
     const QResource file(QStringLiteral(":/zorvel/icon/zorvel.ico"));
     if (!file.isValid() || file.compressionAlgorithm() != QResource::NoCompression)
         return icon;
     for (const QImage& image : dib::readIconFileTrueColourImages(QByteArrayView(file.data(), file.size())))
         icon.addPixmap(QPixmap::fromImage(image));
+#else
+    // The hicolor pictures, transparent around the scale; Qt reads PNG without a plugin.
+    QDirIterator pictures(QStringLiteral(":/zorvel/icon/hicolor"), {QStringLiteral("*.png")}, QDir::Files,
+                          QDirIterator::Subdirectories);
+    while (pictures.hasNext())
+        icon.addFile(pictures.next());
+#endif
     return icon;
 }
 

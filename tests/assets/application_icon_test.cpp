@@ -1,4 +1,5 @@
 #include "assets/application_icon.h"
+#include "assets/dib_reader.h"
 
 #include "ico_file.h"
 
@@ -32,10 +33,17 @@ QByteArray readAll(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QByteArray embeddedIcon()
+QByteArray iconFile()
 {
-    return readAll(QStringLiteral(":/zorvel/icon/zorvel.ico"));
+    return readAll(QStringLiteral(ZORVEL_SOURCE_DIR "/assets/icon/zorvel.ico"));
 }
+
+QString hicolorPicture(int size)
+{
+    return QStringLiteral(ZORVEL_SOURCE_DIR "/assets/icon/hicolor/%1x%1/io.zorvel.Zorvel.png").arg(size);
+}
+
+constexpr std::array<int, 8> kHicolorSizes{16, 22, 24, 32, 48, 64, 128, 256};
 
 qsizetype expectedImageBytes(const EntryRow& row)
 {
@@ -46,7 +54,7 @@ qsizetype expectedImageBytes(const EntryRow& row)
 
 TEST(IconFile, HoldsExactlyTheNineEntriesInOrder)
 {
-    const QByteArray bytes = embeddedIcon();
+    const QByteArray bytes = iconFile();
     const IconDirectory icon = readIconFile(bytes);
     EXPECT_EQ(icon.reserved, 0);
     EXPECT_EQ(icon.type, 1);
@@ -80,7 +88,7 @@ TEST(IconFile, HoldsExactlyTheNineEntriesInOrder)
 
 TEST(IconFile, OnlyTheLarge8BitImageIsTransparentAroundTheScale)
 {
-    const IconDirectory icon = readIconFile(embeddedIcon());
+    const IconDirectory icon = readIconFile(iconFile());
     ASSERT_EQ(icon.entries.size(), kEntries.size());
     for (std::size_t index = 0; index < kEntries.size(); ++index) {
         const EntryRow& row = kEntries[index];
@@ -106,7 +114,7 @@ TEST(IconFile, OnlyTheLarge8BitImageIsTransparentAroundTheScale)
 
 TEST(IconFile, The32BitImagesAreFullyOpaque)
 {
-    const IconDirectory icon = readIconFile(embeddedIcon());
+    const IconDirectory icon = readIconFile(iconFile());
     ASSERT_EQ(icon.entries.size(), kEntries.size());
     for (std::size_t index = 6; index < kEntries.size(); ++index) {
         const int size = kEntries[index].size;
@@ -138,7 +146,7 @@ int brightness(QRgb pixel)
 
 TEST(IconFile, EverySizeShowsTheBlackScaleWithItsWhiteDial)
 {
-    const IconDirectory icon = readIconFile(embeddedIcon());
+    const IconDirectory icon = readIconFile(iconFile());
     ASSERT_EQ(icon.entries.size(), kEntries.size());
     for (std::size_t index = 0; index < kEntries.size(); ++index) {
         SCOPED_TRACE(testing::Message() << "entry " << index + 1);
@@ -152,34 +160,42 @@ TEST(IconFile, EverySizeShowsTheBlackScaleWithItsWhiteDial)
     }
 }
 
-TEST(ApplicationIcon, OffersTheThreeSizes)
-{
-    const QIcon icon = zorvel::applicationIcon();
-    ASSERT_FALSE(icon.isNull());
-    const QList<QSize> sizes = icon.availableSizes();
-    for (const int size : {16, 32, 48})
-        EXPECT_TRUE(sizes.contains(QSize(size, size))) << size << " px";
-}
-
-TEST(ApplicationIcon, ShowsTheTrueColourImagesAsQtsOwnIconDecoderReadsThem)
+TEST(IconFile, TrueColourImagesReadAsQtsOwnIconDecoderReadsThem)
 {
     // The icon file's last three entries are its 32-bit images, 48, 32 and 16 pixels.
-    const QIcon icon = zorvel::applicationIcon();
-    QImageReader reader(QStringLiteral(":/zorvel/icon/zorvel.ico"), "ico");
+    const QByteArray bytes = iconFile();
+    const QList<QImage> images = zorvel::dib::readIconFileTrueColourImages(QByteArrayView(bytes));
+    ASSERT_EQ(images.size(), 3);
+    QImageReader reader(QStringLiteral(ZORVEL_SOURCE_DIR "/assets/icon/zorvel.ico"), "ico");
     ASSERT_EQ(reader.imageCount(), 9);
     for (int index = 6; index < 9; ++index) {
         ASSERT_TRUE(reader.jumpToImage(index));
         const QImage decodedByQt = reader.read();
-        const QImage shown = icon.pixmap(decodedByQt.size()).toImage();
-        EXPECT_EQ(shown.convertToFormat(QImage::Format_ARGB32), decodedByQt.convertToFormat(QImage::Format_ARGB32))
+        EXPECT_EQ(images[index - 6].convertToFormat(QImage::Format_ARGB32), decodedByQt.convertToFormat(QImage::Format_ARGB32))
             << decodedByQt.width() << " px";
+    }
+}
+
+// A title bar shows the icon on its own colour: the window's icon is the transparent
+// hicolor artwork, every size of it.
+TEST(ApplicationIcon, IsTheTransparentHicolorPictureAtEverySize)
+{
+    const QIcon icon = zorvel::applicationIcon();
+    const QList<QSize> sizes = icon.availableSizes();
+    EXPECT_EQ(sizes.size(), qsizetype(kHicolorSizes.size()));
+    for (const int size : kHicolorSizes) {
+        SCOPED_TRACE(testing::Message() << size << " px");
+        ASSERT_TRUE(sizes.contains(QSize(size, size)));
+        const QImage shown = icon.pixmap(QSize(size, size)).toImage().convertToFormat(QImage::Format_ARGB32);
+        EXPECT_EQ(shown, QImage(hicolorPicture(size)).convertToFormat(QImage::Format_ARGB32));
+        EXPECT_EQ(qAlpha(shown.pixel(0, 0)), 0) << "a clear corner";
     }
 }
 
 TEST(DesktopIcons, TheHicolorPicturesHaveTheirNamedSizeAndATransparentSurround)
 {
-    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
-        const QString path = QStringLiteral(ZORVEL_SOURCE_DIR "/assets/icon/hicolor/%1x%1/io.zorvel.Zorvel.png").arg(size);
+    for (const int size : kHicolorSizes) {
+        const QString path = hicolorPicture(size);
         const QImage image(path);
         ASSERT_FALSE(image.isNull()) << qPrintable(path);
         EXPECT_EQ(image.size(), QSize(size, size)) << qPrintable(path);

@@ -122,9 +122,13 @@ class WindowManagerTest(ProgramTestCase):
             pixels = data[2:2 + width * height]
             self.assertEqual(len(pixels), width * height, "a truncated icon image")
             self.assertGreater(len(set(pixels)), 1, f"the {width} x {height} icon is one colour")
+            # ARGB: a title bar's own colour shows around the artwork, not a pale tile.
+            self.assertIn(0, {pixel >> 24 for pixel in pixels},
+                          f"the {width} x {height} icon has no transparent pixel")
             sizes.append((width, height))
             data = data[2 + width * height:]
-        self.assertTrue(any(width >= 32 for width, _ in sizes), f"icon sizes {sizes}")
+        self.assertIn((16, 16), sizes)
+        self.assertIn((256, 256), sizes, "large and HiDPI docks need a large icon")
 
 
     def test_window_class_leads_to_the_desktop_entry(self):

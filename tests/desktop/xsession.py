@@ -186,7 +186,9 @@ class XSession:
 
     def cardinals(self, window, name):
         # Forcing the plain number format keeps xprop from drawing icons as text art.
-        text = self.run("xprop", "-id", str(window), "-f", name, "32c", name).decode()
+        # Large enough for icons up to 256 pixels, which xprop would otherwise cut short.
+        text = self.run("xprop", "-len", str(1 << 24), "-id", str(window), "-f", name, "32c",
+                        name).decode()
         if "=" not in text:
             return []
         return [int(value, 0) for value in re.findall(r"-?(?:0x[0-9a-f]+|\d+)",
