@@ -20,11 +20,15 @@ QIcon applicationIcon()
     for (const QImage& image : dib::readIconFileTrueColourImages(QByteArrayView(file.data(), file.size())))
         icon.addPixmap(QPixmap::fromImage(image));
 #else
-    // The hicolor pictures, transparent around the scale; Qt reads PNG without a plugin.
-    QDirIterator pictures(QStringLiteral(":/zorvel/icon/hicolor"), {QStringLiteral("*.png")}, QDir::Files,
-                          QDirIterator::Subdirectories);
-    while (pictures.hasNext())
-        icon.addFile(pictures.next());
+    // The hicolor pictures, transparent around the scale, as uncompressed bitmaps.
+    QDirIterator bitmaps(QStringLiteral(":/zorvel/icon/window"), QDir::Files);
+    while (bitmaps.hasNext()) {
+        const QResource bitmap(bitmaps.next());
+        if (bitmap.compressionAlgorithm() != QResource::NoCompression)
+            continue;
+        if (const std::optional<QImage> image = dib::readBitmapFile(QByteArrayView(bitmap.data(), bitmap.size())))
+            icon.addPixmap(QPixmap::fromImage(*image));
+    }
 #endif
     return icon;
 }
