@@ -21,9 +21,9 @@
 namespace zorvel::model {
 
 // The value of a text in the Italian format as the C library reads it: only the
-// characters of a number, blanks around it, points before the decimal comma (and
-// before the exponent) dropped as grouping, the comma made a point; strtod must then
-// read every character. Empty when it is not a number; +/- infinity beyond the
+// characters of a number, blanks only around it, a sign only in front, points before
+// the decimal comma (and before the exponent) dropped as grouping, the comma made a
+// point; strtod must then read every character. Empty when it is not a number; +/- infinity beyond the
 // double range; a value below the range is a zero of the text's sign.
 inline std::optional<double> readNumber(std::string_view text) {
     const auto first = text.find_first_not_of(" \t");
@@ -31,7 +31,14 @@ inline std::optional<double> readNumber(std::string_view text) {
         return std::nullopt;
     }
     text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    if (text.find_first_of(" \t") != std::string_view::npos) {
+        return std::nullopt; // strtod would skip blanks left between a point and the digits
+    }
     const auto integerEnd = std::min(text.find_first_of(",Ee"), text.size());
+    const auto sign = text.substr(0, integerEnd).find_last_of("+-");
+    if (sign != std::string_view::npos && sign > 0) {
+        return std::nullopt; // a sign stands before the digits and their grouping only
+    }
     std::string plain;
     for (std::size_t at = 0; at < text.size(); ++at) {
         if (text[at] == '.' && at < integerEnd) {
