@@ -3,7 +3,6 @@
 // A press on "Calcola", from the two typed texts to everything the window shows.
 //
 // The Italian names are the program's own words, kept as they are:
-//   peso, altezza   the weight (kilograms) and the height (centimetres or metres)
 //   altezzaM        the height in metres
 //   indice          the body-mass index, truncated to two decimals
 //   categoria       the weight class of the index, 1 to 9

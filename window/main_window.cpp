@@ -14,13 +14,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
 
-#include <cmath>
-#include <string>
 
 namespace zorvel {
 namespace {
