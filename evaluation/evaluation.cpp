@@ -1,72 +1,102 @@
 #include "evaluation.h"
 
 #include "marker.h"
+#include "measurements.h"
 #include "numbers.h"
 
-#include <array>
+#include <cmath>
+#include <utility>
 
 namespace zorvel {
 namespace {
 
-// What the window shows for a class that never changes: written and worked out
-// once, not on every evaluation.
-struct ClassBar {
-    std::string leftBoundText;
-    std::string rightBoundText;
-    MarkerScale scale;
-};
+class Recorder final : public Display {
+public:
+    Evaluation shown;
 
-const ClassBar& classBarOf(int weightClassNumber) {
-    static const auto bars = [] {
-        std::array<ClassBar, lastClass> worked{};
-        for (int number = firstClass; number <= lastClass; ++number) {
-            const WeightClass& row = weightClass(number);
-            // The bound texts read back as the very bounds they were written from,
-            // so the marker is placed from the bounds themselves. No class has equal
-            // bounds.
-            worked[static_cast<std::size_t>(number - 1)] = {boundText(row.leftBound), boundText(row.rightBound),
-                                                            markerScale(row.leftBound, row.rightBound).value()};
-        }
-        return worked;
-    }();
-    return bars[static_cast<std::size_t>(weightClassNumber - 1)];
-}
+    void rewriteBox(Box box, std::string_view text) override {
+        (box == Box::weight ? shown.weightText : shown.heightText) = std::string(text);
+    }
+    void showIndice(std::string_view text) override { shown.indiceText = text; }
+    std::string showBandFirstStep(BandEnd end, std::string_view text) override {
+        return band(end).firstStepText = text;
+    }
+    void showBand(BandEnd end, std::string_view text) override { band(end).text = text; }
+    void showClass(int categoria, std::string_view leftBoundText, std::string_view rightBoundText,
+                   ClassColours colours) override {
+        shown.categoria = categoria;
+        shown.leftBoundText = leftBoundText;
+        shown.rightBoundText = rightBoundText;
+        shown.colours = colours;
+    }
+    std::string scaleEndText(ScaleEnd end) const override {
+        return end == ScaleEnd::left ? shown.leftBoundText : shown.rightBoundText;
+    }
+    void moveMarker(float xTwips) override { shown.markerX = xTwips; }
+    void showClassName(std::string_view name) override { shown.className = name; }
+    bool showClassPicture(int categoria) override {
+        shown.pictureOf = categoria;
+        return true;
+    }
+
+private:
+    Evaluation::Band& band(BandEnd end) { return end == BandEnd::lowest ? shown.lowest : shown.highest; }
+};
 
 } // namespace
 
-Result<Evaluation> evaluate(std::string_view weightText, std::string_view heightText) {
-    // Every text is written straight into the result the caller receives: nine
-    // strings are never moved. Every return hands back this one object.
-    Result<Evaluation> outcome(std::in_place);
-    Evaluation& result = outcome.value();
-
-    writeWithDecimalCommas(heightText, result.heightText);
-    const auto height = altezzaM(result.heightText);
-    if (!height) {
-        outcome = height.error();
-        return outcome;
+std::optional<Failure> runCalculation(std::string_view weightText, std::string_view heightText, Display& display) {
+    const std::string height = withDecimalCommas(heightText);
+    display.rewriteBox(Box::height, height);
+    const Result<double> metres = altezzaM(height);
+    if (!metres) {
+        return metres.error();
     }
-    result.altezzaM = *height;
 
-    writeWithDecimalCommas(weightText, result.weightText);
-    const auto index = indice(result.weightText, result.altezzaM);
+    const std::string weight = withDecimalCommas(weightText);
+    display.rewriteBox(Box::weight, weight);
+    const Result<double> index = indice(weight, *metres);
     if (!index) {
-        outcome = index.error();
-        return outcome;
+        return index.error();
     }
-    result.indice = *index;
-    formatHundredthsInto(result.indice, result.indiceText);
+    display.showIndice(formatNumber(*index));
 
-    writeNormalBound(lowestBandFactor, result.altezzaM, result.lowest);
-    writeNormalBound(highestBandFactor, result.altezzaM, result.highest);
+    for (const auto& [end, factor] : {std::pair{BandEnd::lowest, lowestBandFactor}, {BandEnd::highest, highestBandFactor}}) {
+        const std::string firstStep = display.showBandFirstStep(end, normalBoundFirstStep(factor, *metres));
+        const Result<double> bound = normalBoundFromFirstStep(firstStep, *metres);
+        if (!bound) {
+            return bound.error();
+        }
+        display.showBand(end, formatNumber(*bound));
+    }
 
-    // Every finite index has a class.
-    result.categoria = selectClass(result.indice).value();
-    const ClassBar& bar = classBarOf(result.categoria);
-    result.leftBoundText = bar.leftBoundText;
-    result.rightBoundText = bar.rightBoundText;
-    result.markerX = placeMarker(result.indice, bar.scale);
-    return outcome;
+    // The index is finite, and every finite index has a class.
+    const int categoria = selectClass(*index).value();
+    const WeightClass& selected = weightClass(categoria);
+    display.showClass(categoria, formatNumber(selected.leftBound), formatNumber(selected.rightBound),
+                      selected.colours);
+
+    const Result<float> marker =
+        placeMarker(*index, display.scaleEndText(ScaleEnd::left), display.scaleEndText(ScaleEnd::right));
+    if (!marker) {
+        return marker.error();
+    }
+    if (!std::isfinite(*marker)) {
+        return indexTooLarge(*metres);
+    }
+    display.moveMarker(*marker);
+
+    display.showClassName(categorie[static_cast<std::size_t>(categoria)]);
+    if (!display.showClassPicture(categoria)) {
+        return Failure{Input::classPicture, Problem::missing};
+    }
+    return std::nullopt;
+}
+
+Evaluation evaluate(std::string_view weightText, std::string_view heightText) {
+    Recorder recorder;
+    recorder.shown.failure = runCalculation(weightText, heightText, recorder);
+    return std::move(recorder.shown);
 }
 
 } // namespace zorvel

@@ -1,30 +1,84 @@
 #pragma once
 
+// A press on "Calcola", from the two typed texts to everything the window shows.
+//
+// The Italian names are the program's own words, kept as they are:
+//   altezzaM        the height in metres
+//   indice          the body-mass index, truncated to two decimals
+//   categoria       the weight class of the index, 1 to 9
+//   categorie       the class names, 0 to 10: each class and its two neighbours
+//   scalaInizio,    the x coordinates, in twips, where the colour bar shows the
+//   scalaFine       class's left and right bound
+
 #include "failure.h"
-#include "measurements.h"
 #include "weight_classes.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
-// The whole evaluation of two typed texts at once. The window runs the same steps
-// one at a time so that each result shows as soon as it is known.
 namespace zorvel {
 
-struct Evaluation {
-    std::string weightText; // as rewritten for the box
-    std::string heightText; // as rewritten for the box
-    double altezzaM;
-    double indice;
-    std::string indiceText;
-    NormalBound lowest;
-    NormalBound highest;
-    int categoria;
-    std::string leftBoundText;
-    std::string rightBoundText;
-    float markerX;
+enum class Box { weight, height };
+enum class BandEnd { lowest, highest };
+enum class ScaleEnd { left, right };
+
+// What shows the results: one call per write, made in the order of the steps, so
+// that each result can appear as soon as it is known. The texts the steps read
+// back are read back from here, literally as shown.
+class Display {
+public:
+    // The box's text with every "." turned into ",".
+    virtual void rewriteBox(Box box, std::string_view text) = 0;
+    virtual void showIndice(std::string_view text) = 0;
+    // Shows the first step of a band end and returns what it now shows, which the
+    // second step reads.
+    virtual std::string showBandFirstStep(BandEnd end, std::string_view text) = 0;
+    virtual void showBand(BandEnd end, std::string_view text) = 0;
+    virtual void showClass(int categoria, std::string_view leftBoundText, std::string_view rightBoundText,
+                           ClassColours colours) = 0;
+    // The bound shown at an end of the colour bar, which the marker is placed from.
+    virtual std::string scaleEndText(ScaleEnd end) const = 0;
+    virtual void moveMarker(float xTwips) = 0;
+    virtual void showClassName(std::string_view name) = 0;
+    // Whether the picture of the class could be shown.
+    virtual bool showClassPicture(int categoria) = 0;
+
+protected:
+    ~Display() = default;
 };
 
-Result<Evaluation> evaluate(std::string_view weightText, std::string_view heightText);
+// The steps of one press: the height box rewritten and read as altezzaM; the
+// weight box rewritten; the index; each end of the normal band in its two steps;
+// the class with its bounds and colours; the marker, from the bounds shown; the
+// class name; the class picture. The first step that fails stops the press and is
+// returned, every earlier write made.
+std::optional<Failure> runCalculation(std::string_view weightText, std::string_view heightText, Display& display);
+
+// What one press shows, recorded write by write; a write not made leaves its field
+// empty (0 for the class).
+struct Evaluation {
+    struct Band {
+        std::string firstStepText;
+        std::string text;
+    };
+
+    std::optional<Failure> failure;
+    std::optional<std::string> heightText;
+    std::optional<std::string> weightText;
+    std::string indiceText;
+    Band lowest;
+    Band highest;
+    int categoria = 0;
+    std::string leftBoundText;
+    std::string rightBoundText;
+    ClassColours colours{};
+    std::optional<float> markerX;
+    std::string className;
+    int pictureOf = 0; // the class whose picture is shown
+};
+
+// runCalculation over a display that records every write.
+Evaluation evaluate(std::string_view weightText, std::string_view heightText);
 
 } // namespace zorvel

@@ -13,9 +13,6 @@ public:
     Expected(const T& value) : state_(std::in_place_index<0>, value) {}
     Expected(T&& value) : state_(std::in_place_index<0>, std::move(value)) {}
     Expected(Error error) : state_(std::in_place_index<1>, error) {}
-    // The value built where it will stay, so that a large one is never moved.
-    template <typename... Args>
-    explicit Expected(std::in_place_t, Args&&... args) : state_(std::in_place_index<0>, std::forward<Args>(args)...) {}
 
     bool ok() const { return state_.index() == 0; }
     explicit operator bool() const { return ok(); }

@@ -4,12 +4,13 @@
 
 namespace zorvel {
 
-// The text that could not be used.
+// What could not be used.
 enum class Input {
     weight,
     height,
-    leftBound,  // the bound shown under the left end of the colour bar
-    rightBound, // the bound shown under the right end of the colour bar
+    leftBound,    // the bound shown under the left end of the colour bar
+    rightBound,   // the bound shown under the right end of the colour bar
+    classPicture, // the picture of the class, from the program's resources
 };
 
 // What was wrong with it.
@@ -18,6 +19,7 @@ enum class Problem {
     outOfRange,  // a number, but outside what the box accepts (height: -32768..32767 as an integer)
     notPositive, // zero or negative
     tooLarge,    // the result would be too large to represent
+    missing,     // not there to be shown
 };
 
 struct Failure {

@@ -16,29 +16,12 @@ Result<float> placeMarker(double indice, std::string_view leftBoundText, std::st
     if (!right) {
         return Failure{Input::rightBound, Problem::notANumber};
     }
-    return placeMarker(indice, *left, *right);
-}
-
-Result<float> placeMarker(double indice, double leftBound, double rightBound) {
-    const auto scale = markerScale(leftBound, rightBound);
-    if (!scale) {
-        return scale.error();
-    }
-    return placeMarker(indice, *scale);
-}
-
-Result<MarkerScale> markerScale(double leftBound, double rightBound) {
-    const double boundsDistance = rightBound - leftBound;
+    const double boundsDistance = *right - *left;
     if (boundsDistance == 0 || !std::isfinite(boundsDistance)) {
         return Failure{Input::rightBound, Problem::outOfRange};
     }
-    const int span = scalaFine - scalaInizio;
-    return MarkerScale{leftBound, span / boundsDistance};
-}
-
-float placeMarker(double indice, const MarkerScale& scale) {
-    const double x = (indice - scale.leftBound) * scale.twipsPerUnit + scalaInizio;
-    return toSinglePrecision(x);
+    const double twipsPerUnit = (scalaFine - scalaInizio) / boundsDistance;
+    return toSinglePrecision((indice - *left) * twipsPerUnit + scalaInizio);
 }
 
 float toSinglePrecision(double value) {

@@ -28,15 +28,9 @@ Problem unreadable(std::string_view text, NumberError error, Problem whenTooLarg
 } // namespace
 
 std::string withDecimalCommas(std::string_view text) {
-    std::string rewritten;
-    writeWithDecimalCommas(text, rewritten);
-    return rewritten;
-}
-
-void writeWithDecimalCommas(std::string_view text, std::string& rewritten) {
-    rewritten.clear();
-    rewritten.append(text);
+    std::string rewritten(text);
     std::replace(rewritten.begin(), rewritten.end(), '.', ',');
+    return rewritten;
 }
 
 Result<double> altezzaM(std::string_view heightText) {
@@ -68,11 +62,12 @@ Result<double> indice(std::string_view weightText, double altezzaM) {
     const double quotient = (*weight / altezzaM) / altezzaM;
     const double index = truncateToHundredths(quotient);
     if (!std::isfinite(index)) {
-        // Only a height below a metre can blow up a plausible weight.
-        return Failure{altezzaM < 1 ? Input::height : Input::weight, Problem::tooLarge};
+        return indexTooLarge(altezzaM);
     }
     return index;
 }
+
+Failure indexTooLarge(double altezzaM) { return {altezzaM < 1 ? Input::height : Input::weight, Problem::tooLarge}; }
 
 std::string normalBoundFirstStep(double factor, double altezzaM) { return formatNumber(factor * altezzaM); }
 
@@ -82,20 +77,6 @@ Result<double> normalBoundFromFirstStep(std::string_view firstStepText, double a
         return Failure{Input::height, Problem::notANumber};
     }
     return truncateToHundredths(*firstStep * altezzaM);
-}
-
-NormalBound normalBound(double factor, double altezzaM) {
-    NormalBound bound;
-    writeNormalBound(factor, altezzaM, bound);
-    return bound;
-}
-
-void writeNormalBound(double factor, double altezzaM, NormalBound& bound) {
-    // The first step is read back from its text: how its digits round is part of
-    // the bound. The text is written from a finite value, so it reads back.
-    const auto firstStep = formatNumberInto(factor * altezzaM, bound.firstStepText);
-    bound.value = truncateToHundredths(*firstStep * altezzaM);
-    formatHundredthsInto(bound.value, bound.text);
 }
 
 } // namespace zorvel

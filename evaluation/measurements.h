@@ -16,8 +16,6 @@ inline constexpr double highestBandFactor = 24.9;
 // point would otherwise read as digit grouping ("1.8" as 18). Both boxes show the
 // rewritten text.
 std::string withDecimalCommas(std::string_view text);
-// The same into an existing string, its storage reused.
-void writeWithDecimalCommas(std::string_view text, std::string& rewritten);
 
 // The height in metres. A text whose value, rounded to an integer, is greater than
 // 10 is in centimetres ("175"); otherwise it is already in metres ("1,75", and
@@ -31,19 +29,14 @@ Result<double> altezzaM(std::string_view heightText);
 // than zero, and a result too large to represent.
 Result<double> indice(std::string_view weightText, double altezzaM);
 
+// Which text is to blame for an index too large to show: only a height below a
+// metre can blow up a plausible weight.
+Failure indexTooLarge(double altezzaM);
+
 // One end of the normal band, found in two steps as the window shows them: first
 // factor * altezzaM, written as text; then that text read back, multiplied by
 // altezzaM again and truncated to two decimals.
 std::string normalBoundFirstStep(double factor, double altezzaM);
 Result<double> normalBoundFromFirstStep(std::string_view firstStepText, double altezzaM);
-
-struct NormalBound {
-    std::string firstStepText;
-    double value;
-    std::string text;
-};
-NormalBound normalBound(double factor, double altezzaM);
-// The same into an existing bound, its strings' storage reused.
-void writeNormalBound(double factor, double altezzaM, NormalBound& bound);
 
 } // namespace zorvel

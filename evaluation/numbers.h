@@ -27,7 +27,7 @@ enum class NumberError {
 // grouping separators anywhere in the integer part (skipped), an optional decimal
 // separator and fraction, an optional exponent (E or e, optional sign, digits),
 // at least one digit in the mantissa. The value is correctly rounded; a value too
-// small to represent reads as zero, one too large is outOfRange.
+// small to represent reads as zero of the text's sign, one too large is outOfRange.
 Expected<double, NumberError> parseNumber(std::string_view text, NumberFormat format = italianFormat);
 
 // Reads a number as above and rounds it to the nearest integer, halves to even.
@@ -41,15 +41,5 @@ Expected<std::int16_t, NumberError> roundToInt16(double value);
 // trailing zeros and no decimal part for integral values. Decimal exponents of 15
 // or more, or below -4, are written in scientific form: "1E+15", "1,5E-07".
 std::string formatNumber(double value, NumberFormat format = italianFormat);
-
-// The same, written into text (its storage reused), and what parseNumber reads
-// from that text, found without reading it in all but rare cases.
-Expected<double, NumberError> formatNumberInto(double value, std::string& text, NumberFormat format = italianFormat);
-
-// What formatNumberInto writes for a value truncated to hundredths, as indices and
-// bounds are: the nearest double to a whole number of hundredths. Written straight
-// from that number, without the proof a value of any other kind needs; any other
-// value gets a wrong text.
-void formatHundredthsInto(double value, std::string& text, NumberFormat format = italianFormat);
 
 } // namespace zorvel

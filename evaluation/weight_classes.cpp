@@ -1,7 +1,5 @@
 #include "weight_classes.h"
 
-#include "numbers.h"
-
 #include <limits>
 #include <stdexcept>
 
@@ -44,12 +42,8 @@ constexpr std::array<WeightClass, lastClass> makeWeightClasses() {
     std::array<WeightClass, lastClass> classes{};
     for (int number = firstClass; number <= lastClass; ++number) {
         const ClassRow& row = classRows[number - 1];
-        classes[number - 1] = {number,
-                               row.leftBound,
-                               row.rightBound,
-                               classColours[number - 1],
-                               classColours[number],
-                               classColours[number + 1]};
+        classes[number - 1] = {number, row.leftBound, row.rightBound,
+                               {classColours[number - 1], classColours[number], classColours[number + 1]}};
     }
     return classes;
 }
@@ -73,8 +67,6 @@ const WeightClass& weightClass(int number) {
     }
     return weightClasses[number - 1];
 }
-
-std::string boundText(double bound) { return formatNumber(bound); }
 
 std::optional<std::string_view> nameOf(long long index) {
     if (index < 0 || index >= static_cast<long long>(categorie.size())) {

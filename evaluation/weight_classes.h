@@ -3,7 +3,6 @@
 #include <array>
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <string_view>
 
 // The nine weight classes, their names, colours and bounds, and the choice of the
@@ -37,16 +36,22 @@ inline constexpr std::array<Colour, 11> classColours{
     0x0000FF, 0x000080, 0x000040, 0x000002, 0x000000,
 };
 
+// The colours of the colour bar's three boxes: the class before, the class itself
+// and the class after.
+struct ClassColours {
+    Colour previous;
+    Colour own;
+    Colour next;
+};
+
 // What the window shows for a class: the bounds under the two ends of the colour
-// bar and the colours of the bar's three boxes. In class 9 the left bound (60) is
-// greater than the right one (49,9): its scale runs backwards.
+// bar and the colours of the bar's boxes. In class 9 the left bound (60) is greater
+// than the right one (49,9): its scale runs backwards.
 struct WeightClass {
     int number;
     double leftBound;
     double rightBound;
-    Colour poi;    // the class before
-    Colour adesso; // this class
-    Colour segue;  // the class after
+    ClassColours colours;
 };
 
 // The class of a finite index; empty only for NaN.
@@ -54,9 +59,6 @@ std::optional<int> selectClass(double indice);
 
 // The bounds and colours of class 1..9.
 const WeightClass& weightClass(int number);
-
-// The text of a bound as the window shows it ("16,1").
-std::string boundText(double bound);
 
 // The name at index 0..10 of categorie; empty outside.
 std::optional<std::string_view> nameOf(long long index);

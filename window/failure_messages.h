@@ -9,7 +9,4 @@ namespace zorvel {
 // One Italian sentence that names the box at fault and says what to type there.
 QString failureMessage(Failure failure);
 
-// When the picture of the class cannot be loaded.
-QString missingPictureMessage();
-
 } // namespace zorvel

@@ -30,8 +30,6 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 2> captioned
     {"Label2", "altezza"},
 }};
 
-QString toQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
 // Frames, text boxes and the button are windows of their own in the design and lie
 // in front of the labels, shapes, line and image of their container.
 bool isWindowed(ControlKind kind) {

@@ -6,10 +6,11 @@
 #include <QFont>
 #include <QPalette>
 #include <QRect>
+#include <QString>
+#include <QWidget>
 
 #include <span>
-
-class QWidget;
+#include <string_view>
 
 // Turns the design table into live widgets. Every control gets its design name as
 // its objectName, so the window and the tests find it by name.
@@ -31,6 +32,19 @@ QColor toQColor(Colour colour);
 
 // The window's palette: its system colours, whatever the desktop's theme.
 QPalette designPalette(std::span<const SystemColourDesign> colours);
+
+// A UTF-8 text of the design or the evaluation for a widget.
+inline QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The control of the form with this design name; the name must exist.
+template <typename Widget>
+Widget* control(const QWidget& form, std::string_view name) {
+    auto* widget = form.findChild<Widget*>(toQString(name));
+    Q_ASSERT(widget);
+    return widget;
+}
 
 // The designed face where it is installed, otherwise the fallback, at the designed
 // size and weight.

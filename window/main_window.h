@@ -1,5 +1,7 @@
 #pragma once
 
+#include "form_display.h"
+
 #include "evaluation/failure.h"
 
 #include <QWidget>
@@ -12,32 +14,13 @@ class QPushButton;
 
 namespace zorvel {
 
-// Form1: the one window. It reads the two boxes, runs the evaluation one step at a
-// time and writes each result into its control as soon as it has it.
+// Form1: the one window. A press on "Calcola" runs the calculation over the window's
+// controls, which show each result as soon as it is known.
 class MainWindow : public QWidget {
     Q_OBJECT
-    // 0 until a calculation first selects a class, then 1..9.
-    Q_PROPERTY(int categoria READ categoria)
-    // The id of the picture Image1 shows, 0 while it shows none.
-    Q_PROPERTY(int pictureId READ pictureId)
-    // Where the marker stands, in twips; it may lie far off the bar.
-    Q_PROPERTY(float markerX READ markerX)
 
 public:
     explicit MainWindow(QWidget* parent = nullptr);
-
-    int categoria() const;
-    int pictureId() const;
-    float markerX() const;
-
-public slots:
-    // The "Calcola" command. Returns whether every step succeeded; a failure is
-    // shown to the user in a modal message and leaves the earlier writes in place.
-    bool calcola();
-
-signals:
-    // Emitted with the message the user is shown.
-    void calculationFailed(const QString& message);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -45,34 +28,22 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    bool runSteps();
-    void writeNormalBound(QLabel& label, double factor, double altezzaM);
-    void showClass(int number);
-    void moveMarker(float xTwips);
-    bool showClassPicture();
+    // The "Calcola" command. A failure is shown to the user in a modal message and
+    // leaves the earlier writes in place.
+    void calcola();
+    int categoria() const { return display_->categoria(); }
     void updateToolTip(QWidget& box);
-    void reportFailure(const QString& message);
+    void reportFailure(Failure failure);
     void centreOnScreen();
 
     QLineEdit* peso_;
     QLineEdit* altezza_;
     QPushButton* command1_;
-    QLabel* label3_;
-    QLabel* minP_;
-    QLabel* maxP_;
-    QLabel* dp_;
-    QLabel* sp_;
     QLabel* poi_;
     QLabel* adesso_;
     QLabel* segue_;
     QLabel* tipoT_;
-    QWidget* line1_;
-    QLabel* image1_;
-
-    std::optional<int> categoria_;
-    std::optional<Failure> failure_;
-    int pictureId_ = 0;
-    float markerX_;
+    std::optional<FormDisplay> display_;
     QMargins centredFrameMargins_;
     bool framedWindowCentred_ = false;
 };

@@ -1,5 +1,6 @@
-// One whole evaluation of two typed texts, beside the floor: reading the same two
-// texts as plain numbers with std::from_chars. The last line gives their ratio.
+// One press's calculation over a recording display, the flow the window runs,
+// beside the floor: reading the same two texts as plain numbers with
+// std::from_chars. The last line gives their ratio.
 #include "typed_texts.h"
 
 #include "evaluation/evaluation.h"

@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
     for (long i = 0; i < count; ++i) {
         const auto& [weight, height] = typedTexts[static_cast<std::size_t>(i) % typedTexts.size()];
         const auto result = zorvel::evaluate(weight, height);
-        sum += result->markerX + static_cast<double>(result->indiceText.size() + result->lowest.text.size());
+        sum += result.markerX.value_or(0) + static_cast<double>(result.indiceText.size() + result.lowest.text.size());
     }
     std::printf("%.1f\n", sum);
     return 0;

@@ -10,7 +10,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <limits>
 #include <random>
 #include <string>
 
@@ -100,54 +99,4 @@ TEST(ParseNumber, ReadsWhatStrtodReads) {
             ASSERT_EQ(*read, expected) << plain;
         }
     }
-}
-
-// What formatNumberInto reports as read back must be, bit for bit, what reading its
-// text gives: the normal band relies on it instead of reading the text again.
-TEST(FormatNumberInto, ReportsWhatItsTextReadsBackAs) {
-    std::mt19937_64 noise(11);
-    std::string text = "left over from a longer text";
-    auto check = [&text](double value) {
-        const auto readBack = formatNumberInto(value, text);
-        ASSERT_EQ(text, formatNumber(value)) << std::hexfloat << value;
-        const auto read = parseNumber(text);
-        ASSERT_EQ(readBack.ok(), read.ok()) << text;
-        if (read.ok())
-            ASSERT_EQ(std::bit_cast<std::uint64_t>(*readBack), std::bit_cast<std::uint64_t>(*read)) << text;
-        else
-            ASSERT_EQ(readBack.error(), read.error()) << text;
-    };
-    for (int n = 1; n <= 32767; ++n) { // first steps of heights in centimetres and in millimetres
-        for (double metres : {n / 100.0, n / 1000.0}) {
-            check(lowestFactor * metres);
-            check(highestFactor * metres);
-        }
-    }
-    for (int i = 0; i < 200000; ++i) {
-        check(std::bit_cast<double>(noise() & 0x7FEF'FFFF'FFFF'FFFF) * (noise() % 2 ? 1 : -1));
-        check(std::ldexp(static_cast<double>(noise() >> 11), -static_cast<int>(noise() % 110)));
-        check(static_cast<double>(noise() % 1'000'000'000) / std::pow(10.0, static_cast<double>(noise() % 10)));
-    }
-    for (double special : {0.0, -0.0, 1e-5, 1e15, -999999999.9999999, std::numeric_limits<double>::max(),
-                           std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()})
-        check(special);
-}
-
-// Indices and bounds are written straight from their hundredths: the same text as
-// the general way for every such value, negative ones, zero and the largest included.
-TEST(FormatHundredthsInto, WritesWhatFormatNumberWritesForValuesTruncatedToHundredths) {
-    std::mt19937_64 noise(5);
-    std::string text = "left over from a longer text";
-    auto check = [&text](double hundredths) {
-        for (const double value : {hundredths / 100, -hundredths / 100}) {
-            formatHundredthsInto(value, text);
-            ASSERT_EQ(text, formatNumber(value)) << std::hexfloat << value;
-        }
-    };
-    for (int n = 0; n <= 1'000'000; ++n)
-        check(n);
-    for (int i = 0; i < 200000; ++i)
-        check(static_cast<double>(noise() % 100'000'000'000'000'000 >> (noise() % 64)));
-    for (const double edge : {1e15 - 1, 1e15, 1e17, 1e300, std::numeric_limits<double>::infinity()})
-        check(edge);
 }

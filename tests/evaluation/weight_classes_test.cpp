@@ -68,14 +68,14 @@ TEST(WeightClass, ShowsTheBoundsAndTheColoursOfItsNeighbours) {
         SCOPED_TRACE(c.number);
         const WeightClass& row = weightClass(c.number);
         EXPECT_EQ(row.number, c.number);
-        EXPECT_EQ(boundText(row.leftBound), c.left);
-        EXPECT_EQ(boundText(row.rightBound), c.right);
+        EXPECT_EQ(formatNumber(row.leftBound), c.left);
+        EXPECT_EQ(formatNumber(row.rightBound), c.right);
         // The marker is placed from the texts the window shows: they must read back unchanged.
         EXPECT_EQ(*parseNumber(c.left), row.leftBound);
         EXPECT_EQ(*parseNumber(c.right), row.rightBound);
-        EXPECT_EQ(row.poi, classColours[c.number - 1]);
-        EXPECT_EQ(row.adesso, classColours[c.number]);
-        EXPECT_EQ(row.segue, classColours[c.number + 1]);
+        EXPECT_EQ(row.colours.previous, classColours[c.number - 1]);
+        EXPECT_EQ(row.colours.own, classColours[c.number]);
+        EXPECT_EQ(row.colours.next, classColours[c.number + 1]);
     }
 }
 

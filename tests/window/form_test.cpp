@@ -1,5 +1,6 @@
 // The window as designed: every control where the design puts it, looking as the
 // design says, stacked and focused in the designed order.
+#include "controls.h"
 #include "modal_watchdog.h"
 
 #include "window/fitting_label.h"
@@ -76,11 +77,7 @@ private slots:
 private:
     template <typename Widget = QWidget>
     Widget* control(const char* name) const {
-        auto* widget = window_->findChild<Widget*>(QString::fromLatin1(name));
-        if (!widget) {
-            qFatal("no control %s", name);
-        }
-        return widget;
+        return ::control<Widget>(*window_, name);
     }
 
     std::unique_ptr<MainWindow> window_;
@@ -274,9 +271,8 @@ void FormTest::stacking() {
 }
 
 void FormTest::stateBeforeFirstCalculation() {
-    QCOMPARE(window_->categoria(), 0);
-    QCOMPARE(window_->pictureId(), 0);
-    QCOMPARE(window_->markerX(), 2400.0f);
+    QVERIFY(control<QLabel>("tipoT")->text().isEmpty());
+    QCOMPARE(control("Line1")->geometry().center().x(), 2400 / 15);
     QVERIFY(control<QLabel>("Image1")->pixmap().isNull());
 
     // "Med" in white on the blue box, the marker black over the bar.
@@ -330,7 +326,7 @@ void FormTest::enterAndEscapeDoNothing() {
     target->setFocus();
     QTest::keyClick(target, key);
     QCOMPARE(control<QLabel>("Label3")->text(), QStringLiteral("Med"));
-    QCOMPARE(window_->categoria(), 0);
+    QVERIFY(control<QLabel>("tipoT")->text().isEmpty());
     QVERIFY(window_->isVisible());
     QCOMPARE(QApplication::focusWidget(), target);
 }

@@ -1,0 +1,169 @@
+#pragma once
+
+// What a press on "Calcola" must show, worked out from the rules alone: numbers read
+// and written by the C library (strtod, printf) on texts brought to its form, the
+// formulas in their order, the unit rule, the class table and the order in which
+// failures are met. It shares no code with the evaluation, only its result types,
+// so that the fuzz target and the monkey test check the arithmetic itself.
+
+#include "evaluation/evaluation.h"
+
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace zorvel::model {
+
+// The value of a text in the Italian format as the C library reads it: only the
+// characters of a number, blanks only around it, a sign only in front, points before
+// the decimal comma (and before the exponent) dropped as grouping, the comma made a
+// point; strtod must then read every character. Empty when it is not a number; +/- infinity beyond the
+// double range; a value below the range is a zero of the text's sign.
+inline std::optional<double> readNumber(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos || text.find_first_not_of("0123456789+-.,Ee \t") != std::string_view::npos) {
+        return std::nullopt;
+    }
+    text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    if (text.find_first_of(" \t") != std::string_view::npos) {
+        return std::nullopt; // strtod would skip blanks left between a point and the digits
+    }
+    const auto integerEnd = std::min(text.find_first_of(",Ee"), text.size());
+    const auto sign = text.substr(0, integerEnd).find_last_of("+-");
+    if (sign != std::string_view::npos && sign > 0) {
+        return std::nullopt; // a sign stands before the digits and their grouping only
+    }
+    std::string plain;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (text[at] == '.' && at < integerEnd) {
+            continue;
+        }
+        plain += text[at] == ',' ? '.' : text[at];
+    }
+    char* end = nullptr;
+    const double value = std::strtod(plain.c_str(), &end);
+    if (plain.empty() || end != plain.c_str() + plain.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// A number written with 15 significant digits, the comma for the point, never "-0".
+inline std::string writeNumber(double value) {
+    char text[40];
+    std::snprintf(text, sizeof text, "%.15G", value == 0 ? 0.0 : value);
+    std::string written = text;
+    for (char& c : written) {
+        c = c == '.' ? ',' : c;
+    }
+    return written;
+}
+
+inline std::string withCommas(std::string_view text) {
+    std::string rewritten(text);
+    for (char& c : rewritten) {
+        c = c == '.' ? ',' : c;
+    }
+    return rewritten;
+}
+
+inline double truncatedToHundredths(double value) { return std::trunc(value * 100) / 100; }
+
+// Each class takes the indices above the previous class's upper limit up to its own
+// (18,5 opens class 4); its colour bar reads its two bounds at its ends.
+struct ClassRange {
+    double upperLimit;
+    bool upperLimitIncluded;
+    double leftBound;
+    double rightBound;
+};
+inline constexpr ClassRange classRanges[] = {
+    {16.0, true, 10, 16},   {16.9, true, 16.1, 16.9}, {18.5, false, 17, 18.4},
+    {24.9, true, 18.5, 24.9}, {29.9, true, 25, 29.9},  {34.9, true, 30, 34.9},
+    {40.0, true, 35, 40},   {49.9, true, 40, 50},     {INFINITY, true, 60, 49.9},
+};
+
+inline int classOf(double indice) {
+    int number = 1;
+    for (const ClassRange& range : classRanges) {
+        if (indice < range.upperLimit || (range.upperLimitIncluded && indice == range.upperLimit)) {
+            return number;
+        }
+        ++number;
+    }
+    return number;
+}
+
+// What the window shows after a press on these two texts, write by write.
+inline Evaluation press(std::string_view weightText, std::string_view heightText) {
+    Evaluation shown;
+    auto fails = [&shown](Input input, Problem problem) {
+        shown.failure = Failure{input, problem};
+        return shown;
+    };
+
+    shown.heightText = withCommas(heightText);
+    const std::optional<double> height = readNumber(*shown.heightText);
+    if (!height) {
+        return fails(Input::height, Problem::notANumber);
+    }
+    const double asInteger = std::nearbyint(*height); // halves to even
+    if (!(asInteger >= -32768 && asInteger <= 32767)) {
+        return fails(Input::height, *height < 0 ? Problem::notPositive : Problem::outOfRange);
+    }
+    const double metres = asInteger > 10 ? *height / 100 : *height;
+
+    shown.weightText = withCommas(weightText);
+    const std::optional<double> weight = readNumber(*shown.weightText);
+    if (!weight) {
+        return fails(Input::weight, Problem::notANumber);
+    }
+    if (std::isinf(*weight)) {
+        return fails(Input::weight, *weight < 0 ? Problem::notPositive : Problem::tooLarge);
+    }
+    if (!(metres > 0)) {
+        return fails(Input::height, Problem::notPositive);
+    }
+    if (!(*weight > 0)) {
+        return fails(Input::weight, Problem::notPositive);
+    }
+    // An index too large to show is the height's fault below a metre, else the weight's.
+    const Input blamedForTooLarge = metres < 1 ? Input::height : Input::weight;
+    const double indice = truncatedToHundredths((*weight / metres) / metres);
+    if (!std::isfinite(indice)) {
+        return fails(blamedForTooLarge, Problem::tooLarge);
+    }
+    shown.indiceText = writeNumber(indice);
+
+    for (auto [band, factor] : {std::pair{&shown.lowest, 18.5}, std::pair{&shown.highest, 24.9}}) {
+        band->firstStepText = writeNumber(factor * metres);
+        band->text = writeNumber(truncatedToHundredths(*readNumber(band->firstStepText) * metres));
+    }
+
+    shown.categoria = classOf(indice);
+    const ClassRange& range = classRanges[shown.categoria - 1];
+    shown.leftBoundText = writeNumber(range.leftBound);
+    shown.rightBoundText = writeNumber(range.rightBound);
+    shown.colours = {classColours[static_cast<std::size_t>(shown.categoria - 1)],
+                     classColours[static_cast<std::size_t>(shown.categoria)],
+                     classColours[static_cast<std::size_t>(shown.categoria + 1)]};
+
+    const double left = *readNumber(shown.leftBoundText);
+    const double right = *readNumber(shown.rightBoundText);
+    const double x = (indice - left) * (4200 / (right - left)) + 360;
+    if (!(std::fabs(x) <= FLT_MAX)) {
+        return fails(blamedForTooLarge, Problem::tooLarge);
+    }
+    shown.markerX = static_cast<float>(x);
+    shown.className = categorie[static_cast<std::size_t>(shown.categoria)];
+    shown.pictureOf = shown.categoria;
+    return shown;
+}
+
+} // namespace zorvel::model
