@@ -104,15 +104,14 @@ bool compareFile(const QString& path, FileFormat format, const QByteArray& commi
             return false;
         }
     }
-    const auto& before = committed.exact;
-    const auto& after = regenerated.exact;
-    const auto firstDifferent = std::mismatch(before.begin(), before.end(), after.begin(), after.end());
-    if (firstDifferent.first != before.end()) {
+    const auto firstDifferent = std::mismatch(committed.exact.begin(), committed.exact.end(),
+                                              regenerated.exact.begin(), regenerated.exact.end());
+    if (firstDifferent.first != committed.exact.end()) {
         std::printf("  DIFFERENT %s: differs in its %s\n", qPrintable(path), qPrintable(firstDifferent.first->first));
         return false;
     }
-    if (firstDifferent.second != after.end() || committed.pictures.size() != regenerated.pictures.size()) {
-        std::printf("  DIFFERENT %s: the regenerated file has parts the committed one has not\n", qPrintable(path));
+    if (firstDifferent.second != regenerated.exact.end() || committed.pictures.size() != regenerated.pictures.size()) {
+        std::printf("  DIFFERENT %s: the regenerated file has more parts than the committed one\n", qPrintable(path));
         return false;
     }
     bool within = true;
@@ -126,14 +125,16 @@ bool compareFile(const QString& path, FileFormat format, const QByteArray& commi
         const bool tooMany = difference.differing * 100 > pixels * kMostDifferingPercent;
         const bool tooLarge = before.kind == PixelKind::Direct && difference.largestStep > kLargestStep;
         within &= !tooMany && !tooLarge;
+        const QString stepLimit = before.kind == PixelKind::Direct
+            ? QStringLiteral("at most %1").arg(kLargestStep)
+            : QStringLiteral("rounded to a table or a mask: not limited");
         std::printf("  %s %s, %s: %lld of %lld pixels differ (%.2f%%; at most %d%%), largest difference %d step%s "
                     "at x %d, y %d (%s)\n",
                     tooMany || tooLarge ? "DIFFERENT" : "within   ", qPrintable(path), qPrintable(before.name),
                     static_cast<long long>(difference.differing), static_cast<long long>(pixels),
                     100.0 * double(difference.differing) / double(pixels), kMostDifferingPercent,
                     difference.largestStep, difference.largestStep == 1 ? "" : "s", difference.largestAt.x(),
-                    difference.largestAt.y(),
-                    before.kind == PixelKind::Direct ? "at most 2" : "rounded to a table or a mask: not limited");
+                    difference.largestAt.y(), qPrintable(stepLimit));
     }
     return within;
 }
