@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <tuple>
 
 namespace {
@@ -23,6 +24,9 @@ constexpr int kGroupIcon = 14;
 constexpr int kVersion = 16;
 constexpr int kNeutral = 0;
 constexpr int kItalian = 1040;
+// The four numbers of project(VERSION), two to a 32-bit word.
+constexpr std::uint32_t kVersionHigh = ZORVEL_VERSION_MAJOR << 16 | ZORVEL_VERSION_MINOR;
+constexpr std::uint32_t kVersionLow = ZORVEL_VERSION_PATCH << 16 | ZORVEL_VERSION_TWEAK;
 
 QString compiledResources;
 
@@ -116,8 +120,8 @@ TEST(ResourceScript, VersionRecordHoldsTheFixedPartTranslationAndFiveStringsInOr
         std::uint32_t value;
     };
     const Field fixed[] = {
-        {"signature", 0, 0xFEEF04BD}, {"file version, high", 8, 0x00010000}, {"file version, low", 12, 0},
-        {"product version, high", 16, 0x00010000}, {"product version, low", 20, 0}, {"flags mask", 24, 0},
+        {"signature", 0, 0xFEEF04BD}, {"file version, high", 8, kVersionHigh}, {"file version, low", 12, kVersionLow},
+        {"product version, high", 16, kVersionHigh}, {"product version, low", 20, kVersionLow}, {"flags mask", 24, 0},
         {"flags", 28, 0}, {"operating system", 32, 4}, {"file type", 36, 1}, {"subtype", 40, 0},
         {"date, high", 44, 0}, {"date, low", 48, 0},
     };

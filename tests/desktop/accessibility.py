@@ -20,7 +20,7 @@ def start_accessibility_bus(session):
     def bus_answers():
         return session.run("dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus",
                            "/org/a11y/bus", "org.a11y.Bus.GetAddress", check=False)
-    wait_for("the accessibility bus", bus_answers, timeout=20)
+    wait_for("the accessibility bus", bus_answers, timeout=30)
     session.run("dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus",
                 "/org/a11y/bus", "org.freedesktop.DBus.Properties.Set",
                 "string:org.a11y.Status", "string:IsEnabled", "variant:boolean:true")
@@ -102,7 +102,7 @@ class ScreenReaderMixin:
     def text_of(node):
         return node.queryText().getText(0, -1)
 
-    def announcements_during(self, action, expected, timeout=10.0):
+    def announcements_during(self, action, expected, timeout=30.0):
         """Run action() and collect the name changes that labels announce, as
         {field: new name} for the labels of `expected` ({field: box}), until every
         one of them has announced something or the time is up."""

@@ -107,7 +107,7 @@ class ProgramTestCase(unittest.TestCase):
             bar = self.read_bar()
             return bar if (bar.previous, bar.current, bar.next) == expected else None
         try:
-            return wait_for(f"the colours of class {category} on the bar", probe, timeout=15)
+            return wait_for(f"the colours of class {category} on the bar", probe, timeout=30)
         except AssertionError:
             bar = self.read_bar()
             self.fail(f"the bar shows {bar.previous}, {bar.current}, {bar.next}; "

@@ -38,7 +38,7 @@ class BadInputTest(ScreenReaderMixin, ProgramTestCase):
                 if texts:
                     return " ".join(texts)
             return None
-        return wait_for("the message on the accessibility bus", probe, timeout=10)
+        return wait_for("the message on the accessibility bus", probe, timeout=30)
 
     def test_each_bad_input_is_explained_and_the_window_goes_on(self):
         weight_box = self.find("ROLE_TEXT", "Peso")
@@ -47,7 +47,7 @@ class BadInputTest(ScreenReaderMixin, ProgramTestCase):
             with self.subTest(name):
                 self.calculate(weight, height)
                 dialog = self.session.wait_for_window("Zorvel", excluding=[self.window],
-                                                      timeout=10)
+                                                      timeout=30)
                 self.assertIn("_NET_WM_WINDOW_TYPE_DIALOG",
                               self.session.atoms(dialog, "_NET_WM_WINDOW_TYPE"))
                 self.assertIn(f"{self.window:#x}",
@@ -62,7 +62,7 @@ class BadInputTest(ScreenReaderMixin, ProgramTestCase):
                 self.session.key("Return")
                 wait_for("the message to close",
                          lambda: dialog not in self.session.visible_windows("Zorvel"),
-                         timeout=10)
+                         timeout=30)
                 self.assertEqual((self.text_of(weight_box), self.text_of(height_box)),
                                  (weight, height), "the typed texts did not survive")
 

@@ -35,7 +35,7 @@ class HoverHintsTest(ScreenReaderMixin, ProgramTestCase):
                     self.hover(box)
                     try:
                         wait_for(f"the tool tip {expected!r}",
-                                 lambda: self.showing_tool_tip() == expected, timeout=10)
+                                 lambda: self.showing_tool_tip() == expected, timeout=30)
                     except AssertionError:
                         pass  # the comparison below says what is shown instead
                     self.assertEqual(self.showing_tool_tip(), expected)

@@ -38,7 +38,7 @@ class ScreenReaderTest(ScreenReaderMixin, ProgramTestCase):
                     texts["shown_weight"] = self.text_of(weight)
                     return texts
                 try:
-                    wait_for("the results", lambda: heard() == expected, timeout=10)
+                    wait_for("the results", lambda: heard() == expected, timeout=30)
                 except AssertionError:
                     pass  # the comparison below says what is heard instead
                 self.assertEqual(heard(), expected)
@@ -53,7 +53,7 @@ class ScreenReaderTest(ScreenReaderMixin, ProgramTestCase):
         height.queryEditableText().setTextContents(before.height)
         self.press(button)
         index = self.find("ROLE_LABEL", box=layout.RESULT_LABELS["index"])
-        wait_for("the first result", lambda: index.name == before.index, timeout=10)
+        wait_for("the first result", lambda: index.name == before.index, timeout=30)
 
         weight.queryEditableText().setTextContents(after.weight)
         height.queryEditableText().setTextContents(after.height)

@@ -96,7 +96,7 @@ class WindowManagerTest(ProgramTestCase):
             centred.last = (x, y, left, right, top, bottom)
             return any(abs(dx) <= 1 and abs(dy) <= 1 for dx, dy in offsets)
         try:
-            wait_for("the window to stand centred", centred, timeout=5)
+            wait_for("the window to stand centred", centred, timeout=30)
         except AssertionError:
             x, y, left, right, top, bottom = centred.last
             width, height = layout.CLIENT_SIZE
@@ -150,7 +150,7 @@ class ClosingTest(ProgramTestCase):
             # started may not have taken its keys yet.
             self.session.key("alt+F4")
             return self.program.poll() is not None
-        wait_for("the program to end", closed, timeout=20, interval=1.0)
+        wait_for("the program to end", closed, timeout=30, interval=1.0)
         self.assertEqual(self.program.returncode, 0)
 
 
@@ -160,7 +160,7 @@ class FocusAtStartTest(ProgramTestCase):
     def test_the_new_window_takes_the_keyboard_focus(self):
         wait_for("the new window to take the keyboard focus",
                  lambda: int(self.session.run("xdotool", "getwindowfocus")) == self.window,
-                 timeout=10)
+                 timeout=30)
 
 
 if __name__ == "__main__":

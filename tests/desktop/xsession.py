@@ -25,7 +25,7 @@ def _die_with_parent():
     _libc.prctl(PR_SET_PDEATHSIG, signal.SIGKILL)
 
 
-def wait_for(what, probe, timeout=20.0, interval=0.05):
+def wait_for(what, probe, timeout=30.0, interval=0.05):
     """Return probe()'s first truthy result, or fail naming what did not happen."""
     deadline = time.monotonic() + timeout
     while True:
@@ -232,7 +232,7 @@ class XSession:
         self.run("xdotool", "windowactivate", str(window), check=False)
         wait_for("the window to take the input focus",
                  lambda: int(self.run("xdotool", "getactivewindow", check=False) or b"0")
-                 == window, timeout=10)
+                 == window, timeout=30)
 
 
 def program_command():

@@ -1,4 +1,4 @@
-#include "assets/generator/palette.h"
+#include "tools/asset-generator/palette.h"
 
 namespace zorvel::generator {
 

@@ -1,12 +1,12 @@
 // Rebuilds every generated class picture and icon from the drawing code and the
 // icon's SVG. Usage: zorvel_asset_generator <project source dir> [<output dir>]
 // The output goes into the source tree unless another directory is given.
-#include "assets/generator/bitmap_file.h"
-#include "assets/generator/contact_sheet.h"
-#include "assets/generator/figure_builds.h"
-#include "assets/generator/figure_painter.h"
-#include "assets/generator/icon_file.h"
-#include "assets/generator/icon_images.h"
+#include "tools/asset-generator/bitmap_file.h"
+#include "tools/asset-generator/contact_sheet.h"
+#include "tools/asset-generator/figure_builds.h"
+#include "tools/asset-generator/figure_painter.h"
+#include "tools/asset-generator/icon_file.h"
+#include "tools/asset-generator/icon_images.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,6 +21,7 @@ using namespace zorvel::generator;
 
 constexpr int kFirstIconResourceId = 30001;
 constexpr int kDesktopIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+constexpr int kDotsPerMetre = 3780; // 96 dots per inch
 
 bool writeFile(const QString& path, const QByteArray& bytes)
 {
@@ -33,8 +34,12 @@ bool writeFile(const QString& path, const QByteArray& bytes)
     return true;
 }
 
-bool writeImage(const QString& path, const QImage& image)
+bool writeImage(const QString& path, QImage image)
 {
+    // A new image takes its resolution from the screen; the files keep 96 dots per
+    // inch whatever screen the generator runs on.
+    image.setDotsPerMeterX(kDotsPerMetre);
+    image.setDotsPerMeterY(kDotsPerMetre);
     QDir().mkpath(QFileInfo(path).path());
     if (!image.save(path, "PNG")) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));

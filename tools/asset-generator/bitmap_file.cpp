@@ -1,6 +1,6 @@
-#include "assets/generator/bitmap_file.h"
+#include "tools/asset-generator/bitmap_file.h"
 
-#include "assets/generator/little_endian.h"
+#include "tools/asset-generator/little_endian.h"
 
 namespace zorvel::generator {
 

@@ -1,8 +1,8 @@
-#include "assets/generator/icon_file.h"
+#include "tools/asset-generator/icon_file.h"
 
-#include "assets/generator/bitmap_file.h"
-#include "assets/generator/little_endian.h"
-#include "assets/generator/palette.h"
+#include "tools/asset-generator/bitmap_file.h"
+#include "tools/asset-generator/little_endian.h"
+#include "tools/asset-generator/palette.h"
 
 namespace zorvel::generator {
 

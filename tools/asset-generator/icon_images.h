@@ -1,6 +1,6 @@
 #pragma once
 
-#include "assets/generator/icon_file.h"
+#include "tools/asset-generator/icon_file.h"
 
 #include <QImage>
 #include <QString>

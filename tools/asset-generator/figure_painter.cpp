@@ -1,6 +1,6 @@
-#include "assets/generator/figure_painter.h"
+#include "tools/asset-generator/figure_painter.h"
 
-#include "assets/generator/noise.h"
+#include "tools/asset-generator/noise.h"
 
 #include <QPainter>
 #include <QPainterPath>

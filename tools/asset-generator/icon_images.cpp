@@ -1,4 +1,4 @@
-#include "assets/generator/icon_images.h"
+#include "tools/asset-generator/icon_images.h"
 
 #include <QPainter>
 #include <QSvgRenderer>

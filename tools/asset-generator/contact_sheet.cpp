@@ -1,6 +1,6 @@
-#include "assets/generator/contact_sheet.h"
+#include "tools/asset-generator/contact_sheet.h"
 
-#include "assets/generator/figure_builds.h"
+#include "tools/asset-generator/figure_builds.h"
 
 #include <QPainter>
 

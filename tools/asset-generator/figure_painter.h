@@ -1,6 +1,6 @@
 #pragma once
 
-#include "assets/generator/figure_builds.h"
+#include "tools/asset-generator/figure_builds.h"
 
 #include <QImage>
 

@@ -1,4 +1,4 @@
-#include "assets/generator/figure_builds.h"
+#include "tools/asset-generator/figure_builds.h"
 
 namespace zorvel::generator {
 

@@ -1,0 +1,37 @@
+# zorvel_add_test(<kind> <name> COMMAND <command> [<argument>...]
+#                 [ENVIRONMENT <variable=value>...] [PROPERTIES <property> <value>...])
+#
+# Registers the test <kind>.<name> with the label <kind>, so that every test's name
+# says what it checks and `ctest -L <kind>` runs one kind alone. The kinds are
+# evaluation, assets, window, desktop, robustness and fuzz.
+#
+# Every test runs without the variables a user's desktop sets to scale the screen,
+# change the font resolution or pick a style or platform theme: the tests that need
+# a scale set it themselves, and a result must not depend on the machine's desktop.
+set(ZORVEL_TEST_UNSET_VARIABLES
+    QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING QT_AUTO_SCREEN_SCALE_FACTOR
+    QT_SCALE_FACTOR_ROUNDING_POLICY QT_FONT_DPI QT_USE_PHYSICAL_DPI QT_DEVICE_PIXEL_RATIO
+    QT_STYLE_OVERRIDE QT_QPA_PLATFORMTHEME XDG_CURRENT_DESKTOP DESKTOP_SESSION
+    KDE_FULL_SESSION KDE_SESSION_VERSION GNOME_DESKTOP_SESSION_ID)
+list(TRANSFORM ZORVEL_TEST_UNSET_VARIABLES APPEND "=unset:")
+
+function(zorvel_add_test kind name)
+    cmake_parse_arguments(PARSE_ARGV 2 arg "" "" "COMMAND;ENVIRONMENT;PROPERTIES")
+    if(NOT arg_COMMAND OR arg_UNPARSED_ARGUMENTS)
+        message(FATAL_ERROR "zorvel_add_test(${kind} ${name}): expected COMMAND, ENVIRONMENT "
+                            "and PROPERTIES, got: ${ARGN}")
+    endif()
+    set(test ${kind}.${name})
+    add_test(NAME ${test} COMMAND ${arg_COMMAND})
+    set_tests_properties(${test} PROPERTIES LABELS ${kind} ${arg_PROPERTIES})
+    # Applied in order, so a test may still set one of the cleared variables itself.
+    set(environment ${ZORVEL_TEST_UNSET_VARIABLES})
+    foreach(setting IN LISTS arg_ENVIRONMENT)
+        string(FIND "${setting}" "=" equals)
+        string(SUBSTRING "${setting}" 0 ${equals} variable)
+        math(EXPR value_start "${equals} + 1")
+        string(SUBSTRING "${setting}" ${value_start} -1 value)
+        list(APPEND environment "${variable}=set:${value}")
+    endforeach()
+    set_property(TEST ${test} PROPERTY ENVIRONMENT_MODIFICATION ${environment})
+endfunction()

@@ -1,0 +1,32 @@
+# The version is typed once, in project(VERSION ...). The header the program reads,
+# the Windows version record and the AppStream release are written from it here,
+# into ${ZORVEL_GENERATED_DIR}.
+#
+# The program and the version record show the version as major.minor with two
+# digits after the point ("1.00"); the version record's fixed part takes the four
+# numbers and the AppStream release the first three.
+
+set(ZORVEL_GENERATED_DIR ${PROJECT_BINARY_DIR}/generated)
+
+# Numbers left out of project(VERSION) count as 0.
+foreach(part IN ITEMS MINOR PATCH TWEAK)
+    if(PROJECT_VERSION_${part} STREQUAL "")
+        set(PROJECT_VERSION_${part} 0)
+    endif()
+endforeach()
+if(PROJECT_VERSION_MINOR GREATER 99)
+    message(FATAL_ERROR "the minor version is shown with two digits: ${PROJECT_VERSION_MINOR} is too large")
+endif()
+set(minor_two_digits "0${PROJECT_VERSION_MINOR}")
+string(LENGTH "${minor_two_digits}" length)
+math(EXPR start "${length} - 2")
+string(SUBSTRING "${minor_two_digits}" ${start} 2 minor_two_digits)
+set(ZORVEL_VERSION_TEXT "${PROJECT_VERSION_MAJOR}.${minor_two_digits}")
+set(ZORVEL_RELEASE_VERSION "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH}")
+
+foreach(file IN ITEMS
+        assets/version.h
+        packaging/windows/version_record.rc
+        packaging/io.zorvel.Zorvel.metainfo.xml)
+    configure_file(${PROJECT_SOURCE_DIR}/${file}.in ${ZORVEL_GENERATED_DIR}/${file} @ONLY)
+endforeach()
