@@ -8,6 +8,7 @@
 
 class QLabel;
 class QLineEdit;
+class QMessageBox;
 class QPushButton;
 
 namespace zorvel {
@@ -42,7 +43,8 @@ signals:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     bool runSteps();
@@ -51,8 +53,12 @@ private:
     void moveMarker(float xTwips);
     bool showClassPicture();
     void updateToolTip(QWidget& box);
-    void reportFailure(const QString& message);
-    void centreOnScreen();
+    void reportFailure(Failure failure);
+    void reportMissingPicture();
+    void showFailureMessage(const QString& message, QLineEdit* boxToCorrect);
+    void returnToBoxToCorrect();
+    void centreOnScreen(QMargins frame);
+    void centreInAnnouncedFrame();
 
     QLineEdit* peso_;
     QLineEdit* altezza_;
@@ -68,13 +74,16 @@ private:
     QLabel* tipoT_;
     QWidget* line1_;
     QLabel* image1_;
+    // One box for every failure, shown again each time: a new box per failure
+    // costs memory that Qt never gives back.
+    QMessageBox* failureMessage_;
+    QLineEdit* boxToCorrect_ = nullptr;
 
     std::optional<int> categoria_;
     std::optional<Failure> failure_;
     int pictureId_ = 0;
     float markerX_;
-    QMargins centredFrameMargins_;
-    bool framedWindowCentred_ = false;
+    bool centredInFrame_ = false;
 };
 
 } // namespace zorvel
