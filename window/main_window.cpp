@@ -225,7 +225,7 @@ void MainWindow::showFailureMessage(const QString& message, QLineEdit* boxToCorr
 // Some window managers give the keyboard back to no window, or to another program's,
 // when the message closes, so the window asks for it.
 void MainWindow::returnToBoxToCorrect() {
-    activateWindow();
+    askToBeActive(*this);
     if (boxToCorrect_) {
         boxToCorrect_->setFocus(Qt::OtherFocusReason);
         boxToCorrect_->selectAll();

@@ -32,6 +32,8 @@ void keepOnTopWithoutTaskbarButton(QWidget& window) {
     SetWindowPos(reinterpret_cast<HWND>(window.winId()), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
 }
 
+void askToBeActive(QWidget& window) { window.activateWindow(); }
+
 std::optional<QMargins> announcedFrame(const QWidget& window) {
     // The system works the frame out from the window's styles, before it is shown too.
     if (const QWindow* handle = window.windowHandle()) {
@@ -92,6 +94,39 @@ std::optional<QMargins> readFrameExtents(xcb_connection_t* connection, xcb_windo
     return frame;
 }
 
+// The X server's time now. Only events carry it: a throwaway connection changes a
+// property of a window of its own and reads the time from the notification, without
+// disturbing the events of Qt's connection.
+xcb_timestamp_t serverTimeNow() {
+    int screenNumber = 0;
+    xcb_connection_t* connection = xcb_connect(nullptr, &screenNumber);
+    xcb_timestamp_t now = XCB_CURRENT_TIME;
+    if (!xcb_connection_has_error(connection)) {
+        xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(connection));
+        for (int i = 0; i < screenNumber && screens.rem > 1; ++i) {
+            xcb_screen_next(&screens);
+        }
+        const xcb_window_t window = xcb_generate_id(connection);
+        const std::uint32_t events = XCB_EVENT_MASK_PROPERTY_CHANGE;
+        xcb_create_window(connection, XCB_COPY_FROM_PARENT, window, screens.data->root, 0, 0, 1, 1, 0,
+                          XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK, &events);
+        xcb_change_property(connection, XCB_PROP_MODE_APPEND, window, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8, 0, nullptr);
+        xcb_flush(connection);
+        while (xcb_generic_event_t* event = xcb_wait_for_event(connection)) {
+            const bool isNotification = (event->response_type & 0x7f) == XCB_PROPERTY_NOTIFY;
+            if (isNotification) {
+                now = reinterpret_cast<const xcb_property_notify_event_t*>(event)->time;
+            }
+            std::free(event);
+            if (isNotification) {
+                break;
+            }
+        }
+    }
+    xcb_disconnect(connection);
+    return now;
+}
+
 // Qt notes a new _NET_FRAME_EXTENTS only for its next frameMargins() call and tells
 // no one; this tells the window.
 class FrameExtentsWatcher : public QObject, public QAbstractNativeEventFilter {
@@ -149,6 +184,36 @@ void keepOnTopWithoutTaskbarButton(QWidget& window) {
     xcb_flush(connection);
 }
 
+void askToBeActive(QWidget& window) {
+    xcb_connection_t* connection = x11Connection();
+    if (!connection || !window.internalWinId()) {
+        window.activateWindow();
+        return;
+    }
+    // What Qt's activateWindow() sends, with the time of now rather than of the last
+    // event the program saw: when the user closed the message by its title bar, that
+    // click went to the window manager, which would take the older time for a request
+    // made before it and refuse.
+    const auto nativeWindow = static_cast<xcb_window_t>(window.internalWinId());
+    xcb_query_tree_reply_t* tree = xcb_query_tree_reply(connection, xcb_query_tree(connection, nativeWindow), nullptr);
+    if (!tree) {
+        window.activateWindow();
+        return;
+    }
+    xcb_client_message_event_t request{};
+    request.response_type = XCB_CLIENT_MESSAGE;
+    request.format = 32;
+    request.window = nativeWindow;
+    request.type = internAtom(connection, "_NET_ACTIVE_WINDOW");
+    request.data.data32[0] = 1; // from an application
+    request.data.data32[1] = serverTimeNow();
+    request.data.data32[2] = XCB_NONE;
+    xcb_send_event(connection, 0, tree->root, XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&request));
+    std::free(tree);
+    xcb_flush(connection);
+}
+
 std::optional<QMargins> announcedFrame(const QWidget& window) {
     xcb_connection_t* connection = x11Connection();
     if (!connection || !window.internalWinId()) {
@@ -168,6 +233,8 @@ void watchAnnouncedFrame(QWidget& window, std::function<void()> changed) {
 void keepOnTopWithoutTaskbarButton(QWidget&) {
     // Qt::WindowStaysOnTopHint is all this platform offers.
 }
+
+void askToBeActive(QWidget& window) { window.activateWindow(); }
 
 std::optional<QMargins> announcedFrame(const QWidget&) {
     // A Wayland compositor tells a client nothing about where its window stands.
