@@ -3,12 +3,44 @@
 #include "window/platform.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+namespace {
+
+void nameTheApplication() {
+    QCoreApplication::setApplicationName(QString::fromLatin1(zorvel::version::kProductName));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(zorvel::version::kVersionText));
+}
+
+// --help and --version answer in the terminal and end the program, before anything
+// needs a display. Every other argument is left to the window, which takes none but
+// Qt's own (-platform, -style, ...), written with one dash as Qt writes them.
+void answerCommandLine(int argc, char* argv[]) {
+    const QCoreApplication commandLine(argc, argv);
+    nameTheApplication();
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Valutazione dell'indice di massa corporea."));
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.parse(QCoreApplication::arguments());
+    if (parser.isSet(help)) {
+        parser.showHelp(0);
+    }
+    if (parser.isSet(version)) {
+        parser.showVersion();
+    }
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
+    answerCommandLine(argc, argv);
+
     zorvel::preferX11(argc, argv);
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QString::fromLatin1(zorvel::version::kProductName));
-    QApplication::setApplicationVersion(QString::fromLatin1(zorvel::version::kVersionText));
+    nameTheApplication();
     QGuiApplication::setDesktopFileName(QStringLiteral("io.zorvel.Zorvel"));
 
     zorvel::MainWindow window;

@@ -20,7 +20,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The fallback face of the window, where the classic one is missing.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+# The fallback face of the window, where the classic one is missing, and Qt's Wayland
+# plugin, which no library dependency brings and without which the program cannot
+# open on a Wayland desktop that has no XWayland.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-wayland")
 
 include(CPack)

@@ -17,7 +17,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <limits>
 #include <utility>
 #include <vector>
 
@@ -74,7 +73,9 @@ QWidget* makeControl(const ControlDesign& control, QWidget* parent) {
     case ControlKind::textBox: {
         auto* box = new QLineEdit(toQString(control.text), parent);
         box->setAlignment(control.alignment);
-        box->setMaxLength(std::numeric_limits<int>::max());
+        // Qt's usual bound: far beyond any number, and short enough that a key press in a
+        // box filled to it still answers at once.
+        box->setMaxLength(32767);
         return box;
     }
     case ControlKind::button: {

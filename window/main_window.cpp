@@ -10,17 +10,26 @@
 #include "evaluation/weight_classes.h"
 
 #include <QEvent>
-#include <QWindow>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
+#include <QTimer>
 
 
 namespace zorvel {
 namespace {
+
+// A frame the window manager announces is used only when it could be one: a frame
+// with a negative side, or one larger than the screen, is a transient reading.
+bool isPlausibleFrame(QMargins frame, QSize client, QSize screen) {
+    return frame.left() >= 0 && frame.top() >= 0 && frame.right() >= 0 && frame.bottom() >= 0 &&
+           client.width() + frame.left() + frame.right() <= screen.width() &&
+           client.height() + frame.top() + frame.bottom() <= screen.height();
+}
 
 constexpr Qt::WindowFlags fixedDialogFrame = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                              Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
@@ -46,12 +55,21 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, fixedDialogFrame) {
     tipoT_ = control<QLabel>(*this, "tipoT");
     display_.emplace(*this);
 
+    failureMessage_ = new QMessageBox(QMessageBox::Warning, windowTitle(), QString(), QMessageBox::Ok, this);
+    failureMessage_->setObjectName(QStringLiteral("failureMessage"));
+    failureMessage_->setWindowModality(Qt::ApplicationModal);
+    connect(failureMessage_, &QDialog::finished, this, &MainWindow::returnToBoxToCorrect);
+
     connect(command1_, &QPushButton::clicked, this, &MainWindow::calcola);
     for (QLabel* box : {poi_, adesso_, segue_}) {
         box->setMouseTracking(true);
         box->installEventFilter(this);
     }
+    // The window stays on top so that it can be read while the user works in another
+    // one: its hints must come up then too.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
     peso_->setFocus();
+    watchAnnouncedFrame(*this, [this] { centreInAnnouncedFrame(); });
 }
 
 void MainWindow::calcola() {
@@ -60,12 +78,32 @@ void MainWindow::calcola() {
     }
 }
 
+// Shown without waiting for it to close, so that the click that failed returns at
+// once. A failure of the scale's bounds is mended by calculating again from the weight.
 void MainWindow::reportFailure(Failure failure) {
-    auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(), failureMessage(failure), QMessageBox::Ok, this);
-    box->setObjectName(QStringLiteral("failureMessage"));
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::ApplicationModal);
-    box->show();
+    switch (failure.input) {
+    case Input::height:
+        boxToCorrect_ = altezza_;
+        break;
+    case Input::classPicture:
+        boxToCorrect_ = nullptr;
+        break;
+    default:
+        boxToCorrect_ = peso_;
+    }
+    failureMessage_->setText(failureMessage(failure));
+    failureMessage_->show();
+}
+
+// Back to the window, with what needs correcting selected so that typing replaces it.
+// Some window managers give the keyboard back to no window, or to another program's,
+// when the message closes, so the window asks for it.
+void MainWindow::returnToBoxToCorrect() {
+    askToBeActive(*this);
+    if (boxToCorrect_) {
+        boxToCorrect_->setFocus(Qt::OtherFocusReason);
+        boxToCorrect_->selectAll();
+    }
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -94,32 +132,54 @@ void MainWindow::updateToolTip(QWidget& box) {
 void MainWindow::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
         keepOnTopWithoutTaskbarButton(*this);
-        centreOnScreen();
+        // By the client area until the window manager announces its frame.
+        centredInFrame_ = false;
+        centreOnScreen(QMargins());
+        centreInAnnouncedFrame();
     }
     QWidget::showEvent(event);
 }
 
-// The frame the window manager puts around the window is unknown until the window is
-// mapped; once it is known (by the first paint), centre the framed window again, once:
-// later changes of the frame must not pull a window the user moved back.
-bool MainWindow::event(QEvent* event) {
-    if (event->type() == QEvent::Paint && !framedWindowCentred_ && windowHandle() &&
-        windowHandle()->frameMargins() != centredFrameMargins_) {
-        centreOnScreen();
-        framedWindowCentred_ = true;
+// Minimised, the window would have no task-bar button to come back from.
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange && isMinimized()) {
+        QTimer::singleShot(0, this, [this] { setWindowState(windowState() & ~Qt::WindowMinimized); });
     }
-    return QWidget::event(event);
+    QWidget::changeEvent(event);
 }
 
-void MainWindow::centreOnScreen() {
-    centredFrameMargins_ = windowHandle() ? windowHandle()->frameMargins() : QMargins();
-    QRect framed = rect().marginsAdded(centredFrameMargins_);
+// Return presses the focused button, as Space does; in a text box it does nothing.
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    const bool isReturn = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (isReturn && focusWidget() == command1_ && !event->isAutoRepeat()) {
+        command1_->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+// The frame is unknown until the window manager has taken the window in. Centre the
+// framed window once, from the first real frame it announces: later changes of the
+// frame must not pull back a window the user has moved, and a frame without sides
+// needs no correction.
+void MainWindow::centreInAnnouncedFrame() {
+    if (centredInFrame_ || !isVisible()) {
+        return;
+    }
+    const std::optional<QMargins> frame = announcedFrame(*this);
+    if (!frame || frame->isNull() || !isPlausibleFrame(*frame, size(), screen()->availableGeometry().size())) {
+        return;
+    }
+    centreOnScreen(*frame);
+    centredInFrame_ = true;
+}
+
+void MainWindow::centreOnScreen(QMargins frame) {
+    QRect framed = rect().marginsAdded(frame);
     framed.moveCenter(screen()->availableGeometry().center());
     // Place the client area, not the frame: move() would add the frame size Qt has
-    // stored, which can still be zero when the window manager has already drawn one.
-    const QPoint clientTopLeft =
-        framed.topLeft() + QPoint(centredFrameMargins_.left(), centredFrameMargins_.top());
-    setGeometry(QRect(clientTopLeft, size()));
+    // stored, which can be a transient reading.
+    setGeometry(QRect(framed.topLeft() + QPoint(frame.left(), frame.top()), size()));
 }
 
 } // namespace zorvel

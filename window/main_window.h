@@ -10,6 +10,7 @@
 
 class QLabel;
 class QLineEdit;
+class QMessageBox;
 class QPushButton;
 
 namespace zorvel {
@@ -25,7 +26,8 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // The "Calcola" command. A failure is shown to the user in a modal message and
@@ -34,7 +36,10 @@ private:
     int categoria() const { return display_->categoria(); }
     void updateToolTip(QWidget& box);
     void reportFailure(Failure failure);
-    void centreOnScreen();
+    void showFailureMessage(const QString& message, QLineEdit* boxToCorrect);
+    void returnToBoxToCorrect();
+    void centreOnScreen(QMargins frame);
+    void centreInAnnouncedFrame();
 
     QLineEdit* peso_;
     QLineEdit* altezza_;
@@ -44,8 +49,11 @@ private:
     QLabel* segue_;
     QLabel* tipoT_;
     std::optional<FormDisplay> display_;
-    QMargins centredFrameMargins_;
-    bool framedWindowCentred_ = false;
+    // One box for every failure, shown again each time: a new box per failure
+    // costs memory that Qt never gives back.
+    QMessageBox* failureMessage_;
+    QLineEdit* boxToCorrect_ = nullptr;
+    bool centredInFrame_ = false;
 };
 
 } // namespace zorvel

@@ -1,9 +1,14 @@
 #pragma once
 
+#include <QMargins>
+
+#include <functional>
+#include <optional>
+
 class QWidget;
 
 // What the window system has to be told so that the window stays above the others and
-// keeps out of the task bar.
+// keeps out of the task bar, and what it tells about the frame it draws.
 namespace zorvel {
 
 // Where the user has not chosen a platform (QT_QPA_PLATFORM, -platform), prefers X11
@@ -15,5 +20,20 @@ void preferX11(int argc, char* argv[]);
 // themselves topmost and, on X11, to have no task-bar button. Window managers drop
 // these states when a window is hidden, so call it before every show.
 void keepOnTopWithoutTaskbarButton(QWidget& window);
+
+// Asks for `window` to become the active window, now. For the moment a message of
+// the program closes: the window manager may then hand the keyboard to no window or to
+// another program's, and on X11 it judges the request by a time that Qt only updates
+// on events the program itself receives.
+void askToBeActive(QWidget& window);
+
+// The frame around the window as the window system announces it: on X11 the window
+// manager's _NET_FRAME_EXTENTS, on Windows the system's frame. Nothing while none has
+// been announced, or where the platform tells nothing (Wayland).
+std::optional<QMargins> announcedFrame(const QWidget& window);
+
+// Calls `changed`, from the event loop, each time the window manager announces a new
+// frame for `window`; it stops when `window` is destroyed.
+void watchAnnouncedFrame(QWidget& window, std::function<void()> changed);
 
 } // namespace zorvel

@@ -11,8 +11,9 @@ import unittest
 from installation import InstallationChecks
 from xsession import XSession
 
-# Libraries the program links: a package without them would not start.
-NEEDED = ("libc6", "libstdc++6", "libqt6core6", "libqt6gui6", "libqt6widgets6")
+# Libraries the program links, and the Wayland plugin no library brings: without them
+# it would not start (on a Wayland desktop without XWayland, for the plugin).
+NEEDED = ("libc6", "libstdc++6", "libqt6core6", "libqt6gui6", "libqt6widgets6", "qt6-wayland")
 
 
 def installed_version(package):

@@ -1,6 +1,7 @@
-"""A private X desktop for one test: Xvfb on a display of its own, openbox as the
-window manager, the program started the way a user starts it, and the small
-X tools (xdotool, xprop, xwininfo, import) that drive and read it from outside.
+"""A private X desktop for one test: Xvfb on a display of its own, a real window
+manager (openbox, or KWin with its Breeze decoration when ZORVEL_WINDOW_MANAGER=kwin),
+the program started the way a user starts it, and the small X tools (xdotool, xprop,
+xwininfo, import) that drive and read it from outside.
 
 Every process started here dies with the test process, also when the test is
 killed, so a failing or timed-out test leaves no X server behind.
@@ -19,6 +20,16 @@ import time
 
 PR_SET_PDEATHSIG = 1
 _libc = ctypes.CDLL(None, use_errno=True)
+
+WINDOW_MANAGERS = ("openbox", "kwin")
+
+
+def window_manager_under_test():
+    """The window manager the tests run under, from ZORVEL_WINDOW_MANAGER."""
+    name = os.environ.get("ZORVEL_WINDOW_MANAGER") or "openbox"
+    if name not in WINDOW_MANAGERS:
+        raise SystemExit(f"ZORVEL_WINDOW_MANAGER={name!r}: one of {WINDOW_MANAGERS}")
+    return name
 
 
 def _die_with_parent():
@@ -55,10 +66,11 @@ class Image:
 
 
 class XSession:
-    """Xvfb + openbox; use as a context manager."""
+    """Xvfb and a window manager; use as a context manager."""
 
-    def __init__(self, screen=(1280, 1024)):
+    def __init__(self, screen=(1280, 1024), window_manager=None):
         self.screen = screen
+        self.window_manager = window_manager or window_manager_under_test()
         self.processes = []
         self.env = None
         self.runtime_dir = None
@@ -140,9 +152,19 @@ class XSession:
         env["XDG_SESSION_TYPE"] = "x11"
         self.runtime_dir = tempfile.mkdtemp(prefix="zorvel-desktop-")
         env["XDG_RUNTIME_DIR"] = self.runtime_dir
+        # The window manager's settings and caches start empty and stay in the session.
+        for variable, folder in (("XDG_CONFIG_HOME", "config"), ("XDG_CACHE_HOME", "cache")):
+            env[variable] = os.path.join(self.runtime_dir, folder)
+            os.mkdir(env[variable])
         self.env = env
 
     def _start_window_manager(self):
+        if self.window_manager == "kwin":
+            self._start_kwin()
+        else:
+            self._start_openbox()
+
+    def _start_openbox(self):
         # Openbox announces itself on the root window before it handles any event; a
         # window mapped in between is placed as if there were no window manager. It
         # runs the --startup command once it is ready, which is what to wait for.
@@ -150,6 +172,26 @@ class XSession:
         self.start(["openbox", "--sm-disable", "--startup", f"touch {ready}"],
                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         wait_for("openbox to manage the screen", lambda: os.path.exists(ready))
+
+    def _start_kwin(self):
+        # KWin is a Qt 5 program: on the X server, without compositing (Xvfb has no
+        # GL worth the name), with the session bus the test runs in. It says nothing
+        # when it is ready; a window it has taken in and framed shows that it is.
+        if "DBUS_SESSION_BUS_ADDRESS" not in self.env:
+            raise SystemExit("KWin needs a session bus: run the test under dbus-run-session")
+        # Services the bus starts for KWin (its global shortcuts) must find this display.
+        self.run("dbus-update-activation-environment", "DISPLAY", "XDG_RUNTIME_DIR",
+                 "XDG_CONFIG_HOME", "XDG_CACHE_HOME")
+        self.start(["kwin_x11", "--replace"],
+                   extra_env={"KWIN_COMPOSE": "N", "QT_QPA_PLATFORM": "xcb"},
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        probe = self.start(["xmessage", "-name", "zorvel-probe", "-geometry", "+0+0", "probe"])
+        window = self.wait_for_window("zorvel-probe", owner=probe)
+        wait_for("KWin to frame a window",
+                 lambda: sum(self.cardinals(window, "_NET_FRAME_EXTENTS")) > 0, timeout=30)
+        probe.terminate()
+        probe.wait(timeout=10)
+        wait_for("the probe window to go", lambda: not self.visible_windows("zorvel-probe"))
 
     # -- windows ---------------------------------------------------------------------
 
@@ -227,6 +269,15 @@ class XSession:
 
     def key(self, *keys):
         self.run("xdotool", "key", "--delay", "40", *keys)
+
+    def click_close_button(self, window):
+        """Click the close button of `window`'s title bar: the one at its right end,
+        as openbox and KWin's Breeze draw it, about as wide as the bar is high."""
+        x, y, width, _ = self.geometry(window)
+        left, right, top, _ = wait_for("a frame around the window",
+                                       lambda: self.cardinals(window, "_NET_FRAME_EXTENTS"))
+        self.run("xdotool", "mousemove", "--sync", str(x + width + right - top // 2),
+                 str(y - top // 2), "click", "1")
 
     def activate(self, window):
         self.run("xdotool", "windowactivate", str(window), check=False)

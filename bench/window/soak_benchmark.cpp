@@ -1,0 +1,121 @@
+// Resident memory over many presses of "Calcola" through the real widgets, good and
+// bad inputs alternating, each failure message closed with Return or Esc as a user
+// closes it. Prints the resident set at the start, the middle and the end; memory that
+// keeps growing shows as a rising middle and end. Not a test: run it and read it.
+//
+//     soak_benchmark [calculations]      (20000 unless given)
+#include "window/main_window.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <unistd.h>
+
+namespace {
+
+struct Inputs {
+    const char* weight;
+    const char* height;
+};
+
+// Good ones succeed, bad ones fail on each box and for each reason the message names.
+constexpr Inputs goodInputs[] = {{"70", "175"}, {"55", "190"}, {"170", "1,75"}, {"72.5", "1.78"}};
+constexpr Inputs badInputs[] = {{"abc", "175"}, {"70", "0"}, {"-70", "175"}, {"70", "alto"}, {"1E400", "175"}};
+
+double residentMegabytes() {
+    std::ifstream statm("/proc/self/statm");
+    long pages = 0;
+    long resident = 0;
+    statm >> pages >> resident;
+    return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
+}
+
+template <typename Widget>
+Widget* control(const QWidget& window, const char* name) {
+    auto* widget = window.findChild<Widget*>(QString::fromLatin1(name));
+    if (!widget) {
+        std::fprintf(stderr, "no control %s\n", name);
+        std::exit(2);
+    }
+    return widget;
+}
+
+// Lets the window repaint and Qt delete what it was asked to delete.
+void settle() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    const int calculations = argc > 1 ? std::atoi(argv[1]) : 20000;
+    if (calculations < 2) {
+        std::fprintf(stderr, "usage: soak_benchmark [calculations >= 2]\n");
+        return 2;
+    }
+
+    zorvel::MainWindow window;
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        std::fprintf(stderr, "the window did not show\n");
+        return 2;
+    }
+    auto* peso = control<QLineEdit>(window, "peso");
+    auto* altezza = control<QLineEdit>(window, "altezza");
+    auto* command1 = control<QPushButton>(window, "Command1");
+
+    // A few rounds first, so that the start figure includes what any first use loads.
+    int failures = 0;
+    auto calculate = [&](int round) {
+        const bool good = round % 2 == 0;
+        const Inputs& inputs = good ? goodInputs[(round / 2) % std::size(goodInputs)]
+                                    : badInputs[(round / 2) % std::size(badInputs)];
+        peso->setText(QString::fromLatin1(inputs.weight));
+        altezza->setText(QString::fromLatin1(inputs.height));
+        QTest::mouseClick(command1, Qt::LeftButton);
+        settle();
+        if (!good) {
+            const QPointer<QWidget> message = QApplication::activeModalWidget();
+            if (!qobject_cast<QMessageBox*>(message)) {
+                std::fprintf(stderr, "round %d: no failure message for %s, %s\n", round, inputs.weight, inputs.height);
+                std::exit(1);
+            }
+            // Where the keyboard is, once the message has it.
+            QWidget* focus = QApplication::focusWidget();
+            QWidget* keyTarget = focus && message->isAncestorOf(focus) ? focus : message.data();
+            QTest::keyClick(keyTarget, (round / 2) % 2 == 0 ? Qt::Key_Return : Qt::Key_Escape);
+            settle();
+            if (message && message->isVisible()) {
+                std::fprintf(stderr, "round %d: the key did not close the message\n", round);
+                std::exit(1);
+            }
+            ++failures;
+        }
+    };
+    for (int round = 0; round < 20; ++round) {
+        calculate(round);
+    }
+
+    std::printf("%d calculations (%s platform), resident memory in MB:\n", calculations,
+                qPrintable(QGuiApplication::platformName()));
+    std::printf("  start  %7.1f\n", residentMegabytes());
+    std::fflush(stdout);
+    for (int round = 0; round < calculations; ++round) {
+        calculate(round);
+        if (round == calculations / 2 - 1) {
+            std::printf("  middle %7.1f  (after %d)\n", residentMegabytes(), calculations / 2);
+            std::fflush(stdout);
+        }
+    }
+    std::printf("  end    %7.1f  (after %d, %d of them failures)\n", residentMegabytes(), calculations, failures - 10);
+    return 0;
+}
