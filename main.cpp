@@ -9,8 +9,8 @@
 namespace {
 
 void nameTheApplication() {
-    QCoreApplication::setApplicationName(QString::fromLatin1(zorvel::version::kProductName));
-    QCoreApplication::setApplicationVersion(QString::fromLatin1(zorvel::version::kVersionText));
+    QCoreApplication::setApplicationName(QString::fromLatin1(zorvel::version::productName));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(zorvel::version::versionText));
 }
 
 // --help and --version answer in the terminal and end the program, before anything

@@ -8,12 +8,12 @@
 namespace zorvel {
 
 namespace {
-constexpr int kFirstPictureId = 100;
+constexpr int firstPictureId = 100;
 }
 
 int classPictureId(std::optional<int> categoria)
 {
-    return kFirstPictureId + categoria.value_or(0);
+    return firstPictureId + categoria.value_or(0);
 }
 
 std::optional<QImage> loadClassPicture(std::optional<int> categoria)

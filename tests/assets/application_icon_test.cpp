@@ -23,7 +23,7 @@ struct EntryRow {
 };
 
 // The order the window and the Windows resources expect.
-constexpr std::array<EntryRow, 9> kEntries{{
+constexpr std::array<EntryRow, 9> entries{{
     {48, 8}, {32, 8}, {16, 8}, {48, 24}, {32, 24}, {16, 24}, {48, 32}, {32, 32}, {16, 32},
 }};
 
@@ -43,7 +43,7 @@ QString hicolorPicture(int size)
     return QStringLiteral(ZORVEL_SOURCE_DIR "/assets/icon/hicolor/%1x%1/io.zorvel.Zorvel.png").arg(size);
 }
 
-constexpr std::array<int, 8> kHicolorSizes{16, 22, 24, 32, 48, 64, 128, 256};
+constexpr std::array<int, 8> hicolorSizes{16, 22, 24, 32, 48, 64, 128, 256};
 
 qsizetype expectedImageBytes(const EntryRow& row)
 {
@@ -58,11 +58,11 @@ TEST(IconFile, HoldsExactlyTheNineEntriesInOrder)
     const IconDirectory icon = readIconFile(bytes);
     EXPECT_EQ(icon.reserved, 0);
     EXPECT_EQ(icon.type, 1);
-    ASSERT_EQ(icon.entries.size(), kEntries.size());
+    ASSERT_EQ(icon.entries.size(), entries.size());
 
-    qsizetype nextOffset = 6 + 16 * qsizetype(kEntries.size());
-    for (std::size_t index = 0; index < kEntries.size(); ++index) {
-        const EntryRow& row = kEntries[index];
+    qsizetype nextOffset = 6 + 16 * qsizetype(entries.size());
+    for (std::size_t index = 0; index < entries.size(); ++index) {
+        const EntryRow& row = entries[index];
         const IconEntry& entry = icon.entries[index];
         SCOPED_TRACE(testing::Message() << "entry " << index + 1 << ": " << row.size << " px, " << row.bitsPerPixel << " bits");
         EXPECT_EQ(entry.width, row.size);
@@ -89,9 +89,9 @@ TEST(IconFile, HoldsExactlyTheNineEntriesInOrder)
 TEST(IconFile, OnlyTheLarge8BitImageIsTransparentAroundTheScale)
 {
     const IconDirectory icon = readIconFile(iconFile());
-    ASSERT_EQ(icon.entries.size(), kEntries.size());
-    for (std::size_t index = 0; index < kEntries.size(); ++index) {
-        const EntryRow& row = kEntries[index];
+    ASSERT_EQ(icon.entries.size(), entries.size());
+    for (std::size_t index = 0; index < entries.size(); ++index) {
+        const EntryRow& row = entries[index];
         SCOPED_TRACE(testing::Message() << "entry " << index + 1);
         const QByteArray& image = icon.entries[index].image;
         int transparent = 0;
@@ -115,9 +115,9 @@ TEST(IconFile, OnlyTheLarge8BitImageIsTransparentAroundTheScale)
 TEST(IconFile, The32BitImagesAreFullyOpaque)
 {
     const IconDirectory icon = readIconFile(iconFile());
-    ASSERT_EQ(icon.entries.size(), kEntries.size());
-    for (std::size_t index = 6; index < kEntries.size(); ++index) {
-        const int size = kEntries[index].size;
+    ASSERT_EQ(icon.entries.size(), entries.size());
+    for (std::size_t index = 6; index < entries.size(); ++index) {
+        const int size = entries[index].size;
         const QByteArray& image = icon.entries[index].image;
         for (qsizetype pixel = 0; pixel < qsizetype(size) * size; ++pixel)
             ASSERT_EQ(readU8(image, 40 + 4 * pixel + 3), 255u) << "entry " << index + 1 << ", pixel " << pixel;
@@ -147,11 +147,11 @@ int brightness(QRgb pixel)
 TEST(IconFile, EverySizeShowsTheBlackScaleWithItsWhiteDial)
 {
     const IconDirectory icon = readIconFile(iconFile());
-    ASSERT_EQ(icon.entries.size(), kEntries.size());
-    for (std::size_t index = 0; index < kEntries.size(); ++index) {
+    ASSERT_EQ(icon.entries.size(), entries.size());
+    for (std::size_t index = 0; index < entries.size(); ++index) {
         SCOPED_TRACE(testing::Message() << "entry " << index + 1);
         const QImage image = decodeEntry(icon.entries[index]);
-        ASSERT_EQ(image.size(), QSize(kEntries[index].size, kEntries[index].size));
+        ASSERT_EQ(image.size(), QSize(entries[index].size, entries[index].size));
         auto at = [&image](double x, double y) {
             return image.pixel(int(x * image.width()), int(y * image.height()));
         };
@@ -182,8 +182,8 @@ TEST(ApplicationIcon, IsTheTransparentHicolorPictureAtEverySize)
 {
     const QIcon icon = zorvel::applicationIcon();
     const QList<QSize> sizes = icon.availableSizes();
-    EXPECT_EQ(sizes.size(), qsizetype(kHicolorSizes.size()));
-    for (const int size : kHicolorSizes) {
+    EXPECT_EQ(sizes.size(), qsizetype(hicolorSizes.size()));
+    for (const int size : hicolorSizes) {
         SCOPED_TRACE(testing::Message() << size << " px");
         ASSERT_TRUE(sizes.contains(QSize(size, size)));
         const QImage shown = icon.pixmap(QSize(size, size)).toImage().convertToFormat(QImage::Format_ARGB32);
@@ -194,7 +194,7 @@ TEST(ApplicationIcon, IsTheTransparentHicolorPictureAtEverySize)
 
 TEST(DesktopIcons, TheHicolorPicturesHaveTheirNamedSizeAndATransparentSurround)
 {
-    for (const int size : kHicolorSizes) {
+    for (const int size : hicolorSizes) {
         const QString path = hicolorPicture(size);
         const QImage image(path);
         ASSERT_FALSE(image.isNull()) << qPrintable(path);

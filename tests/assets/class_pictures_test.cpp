@@ -21,15 +21,15 @@ struct PictureRow {
 
 // The window was designed around these picture sizes; the stored bitmaps are
 // three times as large with the same proportions.
-constexpr std::array<PictureRow, 9> kPictures{{
+constexpr std::array<PictureRow, 9> pictures{{
     {1, 101, 42, 111}, {2, 102, 46, 103}, {3, 103, 68, 109},
     {4, 104, 63, 108}, {5, 105, 72, 110}, {6, 106, 51, 120},
     {7, 107, 79, 110}, {8, 108, 70, 110}, {9, 109, 68, 114},
 }};
-constexpr int kStoredScale = 3;
+constexpr int storedScale = 3;
 
 // The box the window stretches every picture into.
-constexpr double kShownWidth = 89.0;
+constexpr double shownWidth = 89.0;
 
 QByteArray resourceBytes(int id)
 {
@@ -59,30 +59,30 @@ double widestBellyRow(const QImage& picture)
         }
         widest = std::max(widest, right - left + 1);
     }
-    return widest * kShownWidth / picture.width();
+    return widest * shownWidth / picture.width();
 }
 
 TEST(ClassPictureId, IsOneHundredPlusTheClassWithEmptyCountingAsZero)
 {
     EXPECT_EQ(zorvel::classPictureId(std::nullopt), 100);
-    for (const PictureRow& row : kPictures)
+    for (const PictureRow& row : pictures)
         EXPECT_EQ(zorvel::classPictureId(row.categoria), row.id) << "class " << row.categoria;
 }
 
 TEST(ClassPicture, EveryClassLoadsAPictureOfItsDesignedProportions)
 {
-    for (const PictureRow& row : kPictures) {
+    for (const PictureRow& row : pictures) {
         const std::optional<QImage> picture = zorvel::loadClassPicture(row.categoria);
         ASSERT_TRUE(picture.has_value()) << "class " << row.categoria;
-        EXPECT_EQ(picture->width(), row.width * kStoredScale) << "class " << row.categoria;
-        EXPECT_EQ(picture->height(), row.height * kStoredScale) << "class " << row.categoria;
+        EXPECT_EQ(picture->width(), row.width * storedScale) << "class " << row.categoria;
+        EXPECT_EQ(picture->height(), row.height * storedScale) << "class " << row.categoria;
         EXPECT_FALSE(picture->hasAlphaChannel()) << "class " << row.categoria;
     }
 }
 
 TEST(ClassPicture, IsStoredAsAnUncompressedBottomUp24BitBitmap)
 {
-    for (const PictureRow& row : kPictures) {
+    for (const PictureRow& row : pictures) {
         const QByteArray bytes = resourceBytes(row.id);
         ASSERT_GE(bytes.size(), 54) << "bitmap " << row.id;
         EXPECT_EQ(bytes.left(2), QByteArray("BM")) << "bitmap " << row.id;
@@ -91,8 +91,8 @@ TEST(ClassPicture, IsStoredAsAnUncompressedBottomUp24BitBitmap)
 
         const BitmapInfoHeader header = readBitmapInfoHeader(bytes, 14);
         EXPECT_EQ(header.headerSize, 40u) << "bitmap " << row.id;
-        EXPECT_EQ(header.width, row.width * kStoredScale) << "bitmap " << row.id;
-        EXPECT_EQ(header.height, row.height * kStoredScale) << "bitmap " << row.id << ": bottom-up";
+        EXPECT_EQ(header.width, row.width * storedScale) << "bitmap " << row.id;
+        EXPECT_EQ(header.height, row.height * storedScale) << "bitmap " << row.id << ": bottom-up";
         EXPECT_EQ(header.planes, 1u) << "bitmap " << row.id;
         EXPECT_EQ(header.bitsPerPixel, 24u) << "bitmap " << row.id;
         EXPECT_EQ(header.compression, 0u) << "bitmap " << row.id;
@@ -106,7 +106,7 @@ TEST(ClassPicture, IsStoredAsAnUncompressedBottomUp24BitBitmap)
 
 TEST(ClassPicture, ReadsEveryPixelAsQtsOwnBitmapDecoderDoes)
 {
-    for (const PictureRow& row : kPictures) {
+    for (const PictureRow& row : pictures) {
         const std::optional<QImage> picture = zorvel::loadClassPicture(row.categoria);
         ASSERT_TRUE(picture.has_value()) << "class " << row.categoria;
         const QImage decodedByQt = QImage::fromData(resourceBytes(row.id), "BMP");
@@ -135,7 +135,7 @@ TEST(ClassPicture, LoadsAFreshButIdenticalPictureEachTime)
 
 TEST(ClassPicture, ShowsAFigureFillingMostOfTheHeightOnANoisyNearWhiteGround)
 {
-    for (const PictureRow& row : kPictures) {
+    for (const PictureRow& row : pictures) {
         const QImage picture = zorvel::loadClassPicture(row.categoria).value();
         int top = picture.height();
         int bottom = -1;
@@ -165,8 +165,8 @@ TEST(ClassPicture, ShowsAFigureFillingMostOfTheHeightOnANoisyNearWhiteGround)
 TEST(ClassPicture, TheBellyGrowsFromClassToClass)
 {
     std::array<double, 9> widths{};
-    for (std::size_t index = 0; index < kPictures.size(); ++index)
-        widths[index] = widestBellyRow(zorvel::loadClassPicture(kPictures[index].categoria).value());
+    for (std::size_t index = 0; index < pictures.size(); ++index)
+        widths[index] = widestBellyRow(zorvel::loadClassPicture(pictures[index].categoria).value());
     for (std::size_t index = 1; index < widths.size(); ++index)
         EXPECT_GT(widths[index], widths[index - 1] + 2.0)
             << "class " << index + 1 << " is not broader than class " << index;

@@ -23,8 +23,8 @@ namespace {
 
 using namespace zorvel::testing;
 
-constexpr int kLargestStep = 2;
-constexpr int kMostDifferingPercent = 1;
+constexpr int largestAllowedStep = 2;
+constexpr int mostDifferingPercent = 1;
 
 // Everything the generator writes, with how many files of each kind.
 struct GeneratedFiles {
@@ -34,7 +34,7 @@ struct GeneratedFiles {
     int count;
 };
 
-constexpr GeneratedFiles kGenerated[] = {
+constexpr GeneratedFiles generated[] = {
     {"assets/pictures", "*.bmp", FileFormat::Bitmap, 9},
     {"assets/icon", "zorvel.ico", FileFormat::Icon, 1},
     {"assets/icon/hicolor", "*/io.zorvel.Zorvel.png", FileFormat::Png, 8},
@@ -122,17 +122,17 @@ bool compareFile(const QString& path, FileFormat format, const QByteArray& commi
         if (difference.differing == 0)
             continue;
         const qsizetype pixels = qsizetype(before.pixels.width()) * before.pixels.height();
-        const bool tooMany = difference.differing * 100 > pixels * kMostDifferingPercent;
-        const bool tooLarge = before.kind == PixelKind::Direct && difference.largestStep > kLargestStep;
+        const bool tooMany = difference.differing * 100 > pixels * mostDifferingPercent;
+        const bool tooLarge = before.kind == PixelKind::Direct && difference.largestStep > largestAllowedStep;
         within &= !tooMany && !tooLarge;
         const QString stepLimit = before.kind == PixelKind::Direct
-            ? QStringLiteral("at most %1").arg(kLargestStep)
+            ? QStringLiteral("at most %1").arg(largestAllowedStep)
             : QStringLiteral("rounded to a table or a mask: not limited");
         std::printf("  %s %s, %s: %lld of %lld pixels differ (%.2f%%; at most %d%%), largest difference %d step%s "
                     "at x %d, y %d (%s)\n",
                     tooMany || tooLarge ? "DIFFERENT" : "within   ", qPrintable(path), qPrintable(before.name),
                     static_cast<long long>(difference.differing), static_cast<long long>(pixels),
-                    100.0 * double(difference.differing) / double(pixels), kMostDifferingPercent,
+                    100.0 * double(difference.differing) / double(pixels), mostDifferingPercent,
                     difference.largestStep, difference.largestStep == 1 ? "" : "s", difference.largestAt.x(),
                     difference.largestAt.y(), qPrintable(stepLimit));
     }
@@ -151,7 +151,7 @@ int main(int argc, char* argv[])
     const QString regeneratedRoot = QString::fromLocal8Bit(argv[2]);
     bool same = true;
     int known = 0;
-    for (const GeneratedFiles& files : kGenerated) {
+    for (const GeneratedFiles& files : generated) {
         const QStringList regenerated = filesMatching(regeneratedRoot, files);
         const QStringList committed = filesMatching(committedRoot, files);
         const QString where = QLatin1String(files.folder) + QLatin1Char('/') + QLatin1String(files.pattern);

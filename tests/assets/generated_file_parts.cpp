@@ -10,11 +10,11 @@ namespace zorvel::testing {
 
 namespace {
 
-constexpr qsizetype kBitmapFileHeaderBytes = 14;
-constexpr qsizetype kInfoHeaderBytes = 40;
-constexpr qsizetype kIconDirectoryBytes = 6;
-constexpr qsizetype kIconEntryBytes = 16;
-constexpr int kLargestSide = 4096;
+constexpr qsizetype bitmapFileHeaderBytes = 14;
+constexpr qsizetype infoHeaderBytes = 40;
+constexpr qsizetype iconDirectoryBytes = 6;
+constexpr qsizetype iconEntryBytes = 16;
+constexpr int largestSide = 4096;
 
 // Appends the bitmap whose info header starts at `at` and whose bytes end at `end`.
 // The rows start at pixelsAt, or right after the colour table when it is not given;
@@ -22,7 +22,7 @@ constexpr int kLargestSide = 4096;
 bool splitBitmap(const QByteArray& bytes, qsizetype at, std::optional<qsizetype> pixelsAt, qsizetype end,
                  bool withMask, const QString& name, FileParts& parts)
 {
-    if (at < 0 || end > bytes.size() || at + kInfoHeaderBytes > end) {
+    if (at < 0 || end > bytes.size() || at + infoHeaderBytes > end) {
         parts.unreadable = name + QStringLiteral(": shorter than its header");
         return false;
     }
@@ -30,12 +30,12 @@ bool splitBitmap(const QByteArray& bytes, qsizetype at, std::optional<qsizetype>
     const int width = header.width;
     const int height = withMask ? header.height / 2 : header.height;
     const int bits = static_cast<int>(header.bitsPerPixel);
-    if (header.headerSize != kInfoHeaderBytes || header.compression != 0 || width <= 0 || height <= 0
-        || width > kLargestSide || height > kLargestSide || (bits != 8 && bits != 24 && bits != 32)) {
+    if (header.headerSize != infoHeaderBytes || header.compression != 0 || width <= 0 || height <= 0
+        || width > largestSide || height > largestSide || (bits != 8 && bits != 24 && bits != 32)) {
         parts.unreadable = name + QStringLiteral(": not an uncompressed bitmap of 8, 24 or 32 bits a pixel");
         return false;
     }
-    const qsizetype tableAt = at + kInfoHeaderBytes;
+    const qsizetype tableAt = at + infoHeaderBytes;
     const qsizetype tableEntries = bits != 8 ? 0 : header.coloursUsed != 0 ? header.coloursUsed : 256;
     const qsizetype rowsAt = pixelsAt.value_or(tableAt + 4 * tableEntries);
     const qsizetype stride = rowStride(width, bits);
@@ -93,25 +93,25 @@ bool splitBitmap(const QByteArray& bytes, qsizetype at, std::optional<qsizetype>
 
 void splitBitmapFile(const QByteArray& bytes, FileParts& parts)
 {
-    if (bytes.size() < kBitmapFileHeaderBytes || !bytes.startsWith("BM")) {
+    if (bytes.size() < bitmapFileHeaderBytes || !bytes.startsWith("BM")) {
         parts.unreadable = QStringLiteral("not a bitmap file");
         return;
     }
-    parts.exact.emplace_back(QStringLiteral("file header"), bytes.first(kBitmapFileHeaderBytes));
-    splitBitmap(bytes, kBitmapFileHeaderBytes, readU32(bytes, 10), bytes.size(), false, QStringLiteral("bitmap"), parts);
+    parts.exact.emplace_back(QStringLiteral("file header"), bytes.first(bitmapFileHeaderBytes));
+    splitBitmap(bytes, bitmapFileHeaderBytes, readU32(bytes, 10), bytes.size(), false, QStringLiteral("bitmap"), parts);
 }
 
 void splitIconFile(const QByteArray& bytes, FileParts& parts)
 {
-    const int count = bytes.size() < kIconDirectoryBytes ? 0 : static_cast<int>(readU16(bytes, 4));
-    qsizetype next = kIconDirectoryBytes + kIconEntryBytes * count;
+    const int count = bytes.size() < iconDirectoryBytes ? 0 : static_cast<int>(readU16(bytes, 4));
+    qsizetype next = iconDirectoryBytes + iconEntryBytes * count;
     if (count == 0 || next > bytes.size()) {
         parts.unreadable = QStringLiteral("not an icon file");
         return;
     }
     parts.exact.emplace_back(QStringLiteral("directory"), bytes.first(next));
     for (int index = 0; index < count; ++index) {
-        const qsizetype entry = kIconDirectoryBytes + kIconEntryBytes * index;
+        const qsizetype entry = iconDirectoryBytes + iconEntryBytes * index;
         const QString name = QStringLiteral("entry %1").arg(index + 1);
         if (readU32(bytes, entry + 12) != next) {
             parts.unreadable = name + QStringLiteral(": does not follow the one before");

@@ -18,15 +18,15 @@ namespace {
 
 using namespace zorvel::testing;
 
-constexpr int kBitmap = 2;
-constexpr int kIcon = 3;
-constexpr int kGroupIcon = 14;
-constexpr int kVersion = 16;
-constexpr int kNeutral = 0;
-constexpr int kItalian = 1040;
+constexpr int bitmapType = 2;
+constexpr int iconType = 3;
+constexpr int groupIconType = 14;
+constexpr int versionType = 16;
+constexpr int neutral = 0;
+constexpr int italian = 1040;
 // The four numbers of project(VERSION), two to a 32-bit word.
-constexpr std::uint32_t kVersionHigh = ZORVEL_VERSION_MAJOR << 16 | ZORVEL_VERSION_MINOR;
-constexpr std::uint32_t kVersionLow = ZORVEL_VERSION_PATCH << 16 | ZORVEL_VERSION_TWEAK;
+constexpr std::uint32_t versionHigh = ZORVEL_VERSION_MAJOR << 16 | ZORVEL_VERSION_MINOR;
+constexpr std::uint32_t versionLow = ZORVEL_VERSION_PATCH << 16 | ZORVEL_VERSION_TWEAK;
 
 QString compiledResources;
 
@@ -52,11 +52,11 @@ const Resource* find(int type, int id)
 TEST(ResourceScript, CompilesToExactlyTheIconBitmapsAndVersionRecord)
 {
     using Key = std::tuple<int, int, int>; // type, id, language
-    std::vector<Key> expected{{kGroupIcon, 1, kNeutral}, {kVersion, 1, kItalian}};
+    std::vector<Key> expected{{groupIconType, 1, neutral}, {versionType, 1, italian}};
     for (int id = 30001; id <= 30009; ++id)
-        expected.emplace_back(kIcon, id, kNeutral);
+        expected.emplace_back(iconType, id, neutral);
     for (int id = 101; id <= 109; ++id)
-        expected.emplace_back(kBitmap, id, kItalian);
+        expected.emplace_back(bitmapType, id, italian);
     std::vector<Key> found;
     for (const Resource& resource : resources())
         found.emplace_back(resource.type, resource.id, resource.language);
@@ -69,7 +69,7 @@ TEST(ResourceScript, IconImagesAreThoseOfTheIconFileInOrder)
 {
     const IconDirectory icon = readIconFile(readAll(QStringLiteral(ZORVEL_SOURCE_DIR "/assets/icon/zorvel.ico")));
     ASSERT_EQ(icon.entries.size(), 9u);
-    const Resource* group = find(kGroupIcon, 1);
+    const Resource* group = find(groupIconType, 1);
     ASSERT_NE(group, nullptr);
     const QByteArray& directory = group->data;
     ASSERT_EQ(directory.size(), 6 + 14 * 9);
@@ -89,7 +89,7 @@ TEST(ResourceScript, IconImagesAreThoseOfTheIconFileInOrder)
         EXPECT_EQ(qsizetype(readU32(directory, at + 8)), expected.byteSize);
         const int id = int(readU16(directory, at + 12));
         EXPECT_EQ(id, 30001 + index);
-        const Resource* image = find(kIcon, id);
+        const Resource* image = find(iconType, id);
         ASSERT_NE(image, nullptr);
         EXPECT_EQ(image->data, expected.image) << "byte for byte the image of the icon file";
     }
@@ -99,7 +99,7 @@ TEST(ResourceScript, BitmapsAreTheClassPicturesWithoutTheirFileHeader)
 {
     for (int id = 101; id <= 109; ++id) {
         const QByteArray file = readAll(QStringLiteral(ZORVEL_SOURCE_DIR "/assets/pictures/%1.bmp").arg(id));
-        const Resource* bitmap = find(kBitmap, id);
+        const Resource* bitmap = find(bitmapType, id);
         ASSERT_NE(bitmap, nullptr) << "bitmap " << id;
         ASSERT_GT(file.size(), 14) << "bitmap " << id;
         EXPECT_EQ(bitmap->data, file.mid(14)) << "bitmap " << id;
@@ -108,7 +108,7 @@ TEST(ResourceScript, BitmapsAreTheClassPicturesWithoutTheirFileHeader)
 
 TEST(ResourceScript, VersionRecordHoldsTheFixedPartTranslationAndFiveStringsInOrder)
 {
-    const Resource* version = find(kVersion, 1);
+    const Resource* version = find(versionType, 1);
     ASSERT_NE(version, nullptr);
     const VersionBlock root = readVersionBlock(version->data, 0);
     EXPECT_EQ(root.key, QStringLiteral("VS_VERSION_INFO"));
@@ -120,8 +120,8 @@ TEST(ResourceScript, VersionRecordHoldsTheFixedPartTranslationAndFiveStringsInOr
         std::uint32_t value;
     };
     const Field fixed[] = {
-        {"signature", 0, 0xFEEF04BD}, {"file version, high", 8, kVersionHigh}, {"file version, low", 12, kVersionLow},
-        {"product version, high", 16, kVersionHigh}, {"product version, low", 20, kVersionLow}, {"flags mask", 24, 0},
+        {"signature", 0, 0xFEEF04BD}, {"file version, high", 8, versionHigh}, {"file version, low", 12, versionLow},
+        {"product version, high", 16, versionHigh}, {"product version, low", 20, versionLow}, {"flags mask", 24, 0},
         {"flags", 28, 0}, {"operating system", 32, 4}, {"file type", 36, 1}, {"subtype", 40, 0},
         {"date, high", 44, 0}, {"date, low", 48, 0},
     };
@@ -142,8 +142,8 @@ TEST(ResourceScript, VersionRecordHoldsTheFixedPartTranslationAndFiveStringsInOr
     ASSERT_EQ(strings.children.size(), 1u);
     const VersionBlock& table = strings.children[0];
     EXPECT_EQ(table.key, QStringLiteral("041004B0"));
-    const QString product = QString::fromLatin1(zorvel::version::kProductName);
-    const QString versionText = QString::fromLatin1(zorvel::version::kVersionText);
+    const QString product = QString::fromLatin1(zorvel::version::productName);
+    const QString versionText = QString::fromLatin1(zorvel::version::versionText);
     const std::vector<std::pair<QString, QString>> expected{
         {QStringLiteral("ProductName"), product},       {QStringLiteral("FileVersion"), versionText},
         {QStringLiteral("ProductVersion"), versionText}, {QStringLiteral("InternalName"), product},

@@ -5,10 +5,10 @@
 namespace zorvel::generator {
 
 namespace {
-constexpr int kFileHeaderBytes = 14;
-constexpr int kInfoHeaderBytes = 40;
-constexpr std::int32_t kPixelsPerMetre = 2834;
-constexpr std::uint32_t kNoCompression = 0; // BI_RGB
+constexpr int fileHeaderBytes = 14;
+constexpr int infoHeaderBytes = 40;
+constexpr std::int32_t pixelsPerMetre = 2834;
+constexpr std::uint32_t noCompression = 0; // BI_RGB
 } // namespace
 
 int bitmapRowStride(int width, int bitsPerPixel)
@@ -18,15 +18,15 @@ int bitmapRowStride(int width, int bitsPerPixel)
 
 void appendBitmapInfoHeader(QByteArray& out, int width, int height, int bitsPerPixel, int imageBytes)
 {
-    appendU32(out, kInfoHeaderBytes);
+    appendU32(out, infoHeaderBytes);
     appendI32(out, width);
     appendI32(out, height); // positive: the rows are stored bottom-up
     appendU16(out, 1);      // planes
     appendU16(out, static_cast<std::uint16_t>(bitsPerPixel));
-    appendU32(out, kNoCompression);
+    appendU32(out, noCompression);
     appendU32(out, static_cast<std::uint32_t>(imageBytes));
-    appendI32(out, kPixelsPerMetre);
-    appendI32(out, kPixelsPerMetre);
+    appendI32(out, pixelsPerMetre);
+    appendI32(out, pixelsPerMetre);
     appendU32(out, 0); // colours used: none, no colour table
     appendU32(out, 0); // important colours
 }
@@ -36,7 +36,7 @@ QByteArray bitmapFile(const QImage& image)
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
     const int stride = bitmapRowStride(rgb.width(), 24);
     const int pixelBytes = stride * rgb.height();
-    const int pixelOffset = kFileHeaderBytes + kInfoHeaderBytes;
+    const int pixelOffset = fileHeaderBytes + infoHeaderBytes;
 
     QByteArray out;
     out.reserve(pixelOffset + pixelBytes);

@@ -6,11 +6,11 @@ namespace {
 
 // The stored bitmaps are three times the pixel size of the table the window was
 // designed with, so they stay sharp on a screen scaled by two.
-constexpr int kPixelScale = 3;
+constexpr int pixelScale = 3;
 
 constexpr QSize storedSize(int width, int height)
 {
-    return {width * kPixelScale, height * kPixelScale};
+    return {width * pixelScale, height * pixelScale};
 }
 
 } // namespace

@@ -27,7 +27,7 @@ struct FigureBuild {
 const std::array<FigureBuild, 9>& figureBuilds();
 
 // The box every picture is stretched into on screen.
-inline constexpr double kShownWidth = 89.0;
-inline constexpr double kShownHeight = 129.0;
+inline constexpr double shownWidth = 89.0;
+inline constexpr double shownHeight = 129.0;
 
 } // namespace zorvel::generator

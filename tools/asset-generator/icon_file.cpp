@@ -8,9 +8,9 @@ namespace zorvel::generator {
 
 namespace {
 
-constexpr std::uint16_t kIconType = 1;
-constexpr int kDirectoryHeaderBytes = 6;
-constexpr int kFileEntryBytes = 16;
+constexpr std::uint16_t iconType = 1;
+constexpr int directoryHeaderBytes = 6;
+constexpr int fileEntryBytes = 16;
 
 // The AND mask: one bit per pixel, set where the background shows through.
 void appendMask(QByteArray& out, const QImage& image, bool honourTransparency)
@@ -36,7 +36,7 @@ void appendImageHeader(QByteArray& out, const QImage& image, int bitsPerPixel)
 void appendDirectoryHeader(QByteArray& out, std::size_t count)
 {
     appendU16(out, 0);
-    appendU16(out, kIconType);
+    appendU16(out, iconType);
     appendU16(out, static_cast<std::uint16_t>(count));
 }
 
@@ -108,7 +108,7 @@ QByteArray iconFile(const std::vector<IconImage>& images)
 {
     QByteArray out;
     appendDirectoryHeader(out, images.size());
-    std::uint32_t offset = kDirectoryHeaderBytes + kFileEntryBytes * static_cast<std::uint32_t>(images.size());
+    std::uint32_t offset = directoryHeaderBytes + fileEntryBytes * static_cast<std::uint32_t>(images.size());
     for (const IconImage& image : images) {
         appendEntryCommon(out, image);
         appendU32(out, offset);

@@ -6,8 +6,8 @@
 namespace zorvel::generator {
 
 namespace {
-const QColor kIconBackground(250, 250, 247);
-constexpr int kIconSizes[] = {48, 32, 16};
+const QColor iconBackgroundColour(250, 250, 247);
+constexpr int iconSizes[] = {48, 32, 16};
 } // namespace
 
 QImage renderScale(const QString& svgPath, int size)
@@ -25,7 +25,7 @@ QImage renderScale(const QString& svgPath, int size)
 QImage onIconBackground(const QImage& transparent)
 {
     QImage opaque(transparent.size(), QImage::Format_RGB32);
-    opaque.fill(kIconBackground);
+    opaque.fill(iconBackgroundColour);
     QPainter painter(&opaque);
     painter.drawImage(0, 0, transparent);
     return opaque;
@@ -34,13 +34,13 @@ QImage onIconBackground(const QImage& transparent)
 std::vector<IconImage> applicationIconImages(const QString& svgPath)
 {
     std::vector<IconImage> images;
-    for (const int size : kIconSizes) {
+    for (const int size : iconSizes) {
         const QImage scale = renderScale(svgPath, size);
         // Only the largest 8-bit image lets the desktop show around the scale.
         images.push_back(indexedIconImage(size == 48 ? scale : onIconBackground(scale)));
     }
     for (const int bits : {24, 32})
-        for (const int size : kIconSizes)
+        for (const int size : iconSizes)
             images.push_back(trueColourIconImage(onIconBackground(renderScale(svgPath, size)), bits));
     return images;
 }

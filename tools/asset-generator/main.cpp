@@ -19,9 +19,9 @@ namespace {
 
 using namespace zorvel::generator;
 
-constexpr int kFirstIconResourceId = 30001;
-constexpr int kDesktopIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
-constexpr int kDotsPerMetre = 3780; // 96 dots per inch
+constexpr int firstIconResourceId = 30001;
+constexpr int desktopIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+constexpr int dotsPerMetre = 3780; // 96 dots per inch
 
 bool writeFile(const QString& path, const QByteArray& bytes)
 {
@@ -38,8 +38,8 @@ bool writeImage(const QString& path, QImage image)
 {
     // A new image takes its resolution from the screen; the files keep 96 dots per
     // inch whatever screen the generator runs on.
-    image.setDotsPerMeterX(kDotsPerMetre);
-    image.setDotsPerMeterY(kDotsPerMetre);
+    image.setDotsPerMeterX(dotsPerMetre);
+    image.setDotsPerMeterY(dotsPerMetre);
     QDir().mkpath(QFileInfo(path).path());
     if (!image.save(path, "PNG")) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
@@ -78,14 +78,14 @@ int main(int argc, char* argv[])
     // The Windows resource script keeps each image under its own id, so it takes
     // them one by one rather than the .ico file, whose ids the compiler would choose.
     ok &= writeFile(root.filePath(QStringLiteral("packaging/windows/icon/group.bin")),
-                    iconGroupResource(iconImages, kFirstIconResourceId));
+                    iconGroupResource(iconImages, firstIconResourceId));
     for (std::size_t index = 0; index < iconImages.size(); ++index) {
-        const int id = kFirstIconResourceId + static_cast<int>(index);
+        const int id = firstIconResourceId + static_cast<int>(index);
         ok &= writeFile(root.filePath(QStringLiteral("packaging/windows/icon/%1.bin").arg(id)),
                         iconImages[index].bytes);
     }
 
-    for (const int size : kDesktopIconSizes)
+    for (const int size : desktopIconSizes)
         ok &= writeImage(root.filePath(QStringLiteral("assets/icon/hicolor/%1x%1/io.zorvel.Zorvel.png").arg(size)),
                          renderScale(svgPath, size));
 

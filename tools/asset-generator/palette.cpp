@@ -12,9 +12,9 @@ Palette buildPalette()
         for (int green = 0; green < 6; ++green)
             for (int blue = 0; blue < 6; ++blue)
                 palette[index++] = qRgb(red * 51, green * 51, blue * 51);
-    constexpr int kGreys = 40;
-    for (int step = 1; step <= kGreys; ++step) {
-        const int level = step * 255 / (kGreys + 1);
+    constexpr int greys = 40;
+    for (int step = 1; step <= greys; ++step) {
+        const int level = step * 255 / (greys + 1);
         palette[index++] = qRgb(level, level, level);
     }
     return palette;
