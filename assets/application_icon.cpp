@@ -8,8 +8,7 @@
 
 namespace zorvel {
 
-QIcon applicationIcon()
-{
+QIcon applicationIcon() {
     QIcon icon;
 #ifdef Q_OS_WIN
     // Only the true-colour images: reading them directly spares start-up the image

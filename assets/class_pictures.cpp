@@ -11,13 +11,9 @@ namespace {
 constexpr int firstPictureId = 100;
 }
 
-int classPictureId(std::optional<int> categoria)
-{
-    return firstPictureId + categoria.value_or(0);
-}
+int classPictureId(std::optional<int> categoria) { return firstPictureId + categoria.value_or(0); }
 
-std::optional<QImage> loadClassPicture(std::optional<int> categoria)
-{
+std::optional<QImage> loadClassPicture(std::optional<int> categoria) {
     // The bitmaps are stored uncompressed, so the resource is the file's bytes in
     // the program's memory; every call decodes a new image from them.
     const QResource bitmap(QStringLiteral(":/zorvel/pictures/%1.bmp").arg(classPictureId(categoria)));

@@ -61,7 +61,8 @@ std::optional<Failure> runCalculation(std::string_view weightText, std::string_v
     }
     display.showIndice(formatNumber(*index));
 
-    for (const auto& [end, factor] : {std::pair{BandEnd::lowest, lowestBandFactor}, {BandEnd::highest, highestBandFactor}}) {
+    for (const auto& [end, factor] :
+         {std::pair{BandEnd::lowest, lowestBandFactor}, {BandEnd::highest, highestBandFactor}}) {
         const std::string firstStep = display.showBandFirstStep(end, normalBoundFirstStep(factor, *metres));
         const Result<double> bound = normalBoundFromFirstStep(firstStep, *metres);
         if (!bound) {
@@ -73,8 +74,7 @@ std::optional<Failure> runCalculation(std::string_view weightText, std::string_v
     // The index is finite, and every finite index has a class.
     const int categoria = selectClass(*index).value();
     const WeightClass& selected = weightClass(categoria);
-    display.showClass(categoria, formatNumber(selected.leftBound), formatNumber(selected.rightBound),
-                      selected.colours);
+    display.showClass(categoria, formatNumber(selected.leftBound), formatNumber(selected.rightBound), selected.colours);
 
     const Result<float> marker =
         placeMarker(*index, display.scaleEndText(ScaleEnd::left), display.scaleEndText(ScaleEnd::right));

@@ -86,7 +86,8 @@ std::optional<PlainNumber> plainNumber(std::string_view text, NumberFormat forma
     if (at != text.size()) {
         return std::nullopt;
     }
-    plain.leadingExponent = exponent + (significantBeforePoint > 0 ? significantBeforePoint - 1 : -(zerosAfterPoint + 1));
+    plain.leadingExponent =
+        exponent + (significantBeforePoint > 0 ? significantBeforePoint - 1 : -(zerosAfterPoint + 1));
     return plain;
 }
 

@@ -12,9 +12,9 @@ constexpr double infinity = std::numeric_limits<double>::infinity();
 // Neighbouring rows overlap, and where they do the later row wins. An index of
 // exactly 18.5, the first value of the normal band, belongs to the normal class.
 struct ClassRow {
-    double above;        // lower limit of the test
-    bool includesAbove;  // whether the lower limit itself passes
-    double below;        // upper limit, never included; infinity for none
+    double above;       // lower limit of the test
+    bool includesAbove; // whether the lower limit itself passes
+    double below;       // upper limit, never included; infinity for none
     double leftBound;
     double rightBound;
 };
@@ -42,7 +42,9 @@ constexpr std::array<WeightClass, lastClass> makeWeightClasses() {
     std::array<WeightClass, lastClass> classes{};
     for (int number = firstClass; number <= lastClass; ++number) {
         const ClassRow& row = classRows[number - 1];
-        classes[number - 1] = {number, row.leftBound, row.rightBound,
+        classes[number - 1] = {number,
+                               row.leftBound,
+                               row.rightBound,
                                {classColours[number - 1], classColours[number], classColours[number + 1]}};
     }
     return classes;

@@ -32,8 +32,7 @@ inline constexpr std::array<std::string_view, 11> categorie{
 };
 
 inline constexpr std::array<Colour, 11> classColours{
-    0x000080, 0x0000FF, 0x8080FF, 0x00C0C0, 0x00FF00, 0x8080FF,
-    0x0000FF, 0x000080, 0x000040, 0x000002, 0x000000,
+    0x000080, 0x0000FF, 0x8080FF, 0x00C0C0, 0x00FF00, 0x8080FF, 0x0000FF, 0x000080, 0x000040, 0x000002, 0x000000,
 };
 
 // The colours of the colour bar's three boxes: the class before, the class itself

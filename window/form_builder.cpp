@@ -94,7 +94,8 @@ QWidget* makeControl(const ControlDesign& control, QWidget* parent) {
         return line;
     }
     case ControlKind::shape:
-        return new ShapeWidget(control.fillColour ? std::optional(toQColor(*control.fillColour)) : std::nullopt, parent);
+        return new ShapeWidget(control.fillColour ? std::optional(toQColor(*control.fillColour)) : std::nullopt,
+                               parent);
     case ControlKind::image: {
         auto* image = new QLabel(parent);
         // Independent horizontal and vertical factors, smooth scaling.

@@ -21,9 +21,9 @@ enum class ControlKind {
     label,   // a caption, never resized by its text
     textBox, // a one-line editable text
     button,
-    line,    // the marker: left/top is the start point, width/height run to the end point
-    shape,   // a rectangle outline, filled or not
-    image,   // a picture stretched to the whole box
+    line,  // the marker: left/top is the start point, width/height run to the end point
+    shape, // a rectangle outline, filled or not
+    image, // a picture stretched to the whole box
 };
 
 enum class Background {
@@ -36,9 +36,9 @@ enum class Background {
 
 enum class Border {
     none,
-    single,      // labels: a thin fixed border
-    standard,    // frames, text boxes, the button: the kind's own
-    outline,     // shapes: a one-pixel rectangle in the window-text colour
+    single,   // labels: a thin fixed border
+    standard, // frames, text boxes, the button: the kind's own
+    outline,  // shapes: a one-pixel rectangle in the window-text colour
 };
 
 // How a caption meets a text wider than its box.

@@ -24,20 +24,12 @@ void setBoxColour(QLabel& box, Colour colour) {
 } // namespace
 
 FormDisplay::FormDisplay(QWidget& form)
-    : form_(form),
-      peso_(control<QLineEdit>(form, "peso")),
-      altezza_(control<QLineEdit>(form, "altezza")),
-      label3_(control<QLabel>(form, "Label3")),
-      minP_(control<QLabel>(form, "minP")),
-      maxP_(control<QLabel>(form, "MaxP")),
-      dp_(control<QLabel>(form, "Dp")),
-      sp_(control<QLabel>(form, "Sp")),
-      poi_(control<QLabel>(form, "poi")),
-      adesso_(control<QLabel>(form, "adesso")),
-      segue_(control<QLabel>(form, "segue")),
-      line1_(control<QWidget>(form, "Line1")),
-      tipoT_(control<QLabel>(form, "tipoT")),
-      image1_(control<QLabel>(form, "Image1")) {}
+    : form_(form), peso_(control<QLineEdit>(form, "peso")), altezza_(control<QLineEdit>(form, "altezza")),
+      label3_(control<QLabel>(form, "Label3")), minP_(control<QLabel>(form, "minP")),
+      maxP_(control<QLabel>(form, "MaxP")), dp_(control<QLabel>(form, "Dp")), sp_(control<QLabel>(form, "Sp")),
+      poi_(control<QLabel>(form, "poi")), adesso_(control<QLabel>(form, "adesso")),
+      segue_(control<QLabel>(form, "segue")), line1_(control<QWidget>(form, "Line1")),
+      tipoT_(control<QLabel>(form, "tipoT")), image1_(control<QLabel>(form, "Image1")) {}
 
 // Only a text that changes is written, so that the box's cursor and undo history
 // stay as the user left them.

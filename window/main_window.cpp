@@ -19,7 +19,6 @@
 #include <QShowEvent>
 #include <QTimer>
 
-
 namespace zorvel {
 namespace {
 

@@ -95,8 +95,7 @@ int main(int argc, char** argv) {
     const auto floor = ns.find("FromCharsFloor");
     if (whole == ns.end() || floor == ns.end())
         return 0;
-    std::cout << "whole evaluation: " << 1e3 / whole->second << " million per second, "
-              << whole->second / floor->second << " times the from_chars floor ("
-              << whole->second << " ns against " << floor->second << " ns)\n";
+    std::cout << "whole evaluation: " << 1e3 / whole->second << " million per second, " << whole->second / floor->second
+              << " times the from_chars floor (" << whole->second << " ns against " << floor->second << " ns)\n";
     return 0;
 }

@@ -9,8 +9,7 @@
 #include <QString>
 #include <QWidget>
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
 
     QWidget window;

@@ -28,8 +28,7 @@ constexpr auto paintTime = std::chrono::milliseconds(500);
 
 // Waits for the first MapNotify of a top-level window that is not a pop-up.
 // Returns false when the program ends or the deadline passes first.
-bool waitForMap(Display* display, pid_t child, Clock::time_point deadline)
-{
+bool waitForMap(Display* display, pid_t child, Clock::time_point deadline) {
     while (Clock::now() < deadline) {
         while (XPending(display) > 0) {
             XEvent event;
@@ -48,8 +47,7 @@ bool waitForMap(Display* display, pid_t child, Clock::time_point deadline)
 
 } // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     if (argc < 2) {
         std::fprintf(stderr, "usage: %s PROGRAM [ARGUMENT...]\n", argv[0]);
         return 2;

@@ -19,8 +19,7 @@ public:
     int paints = 0;
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
+    bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint)
             ++paints;
         return QObject::eventFilter(watched, event);
@@ -44,8 +43,7 @@ private:
     QPushButton* command1_ = nullptr;
 };
 
-void ClickBenchmark::initTestCase()
-{
+void ClickBenchmark::initTestCase() {
     peso_ = window_.findChild<QLineEdit*>(QStringLiteral("peso"));
     altezza_ = window_.findChild<QLineEdit*>(QStringLiteral("altezza"));
     command1_ = window_.findChild<QPushButton*>(QStringLiteral("Command1"));
@@ -57,8 +55,7 @@ void ClickBenchmark::initTestCase()
 using Inputs = std::pair<QString, QString>;
 
 // Each row alternates two calculations, so that every click writes new results.
-void ClickBenchmark::click_data()
-{
+void ClickBenchmark::click_data() {
     QTest::addColumn<Inputs>("first");
     QTest::addColumn<Inputs>("second");
     QTest::newRow("same class, new index") << Inputs{"70", "175"} << Inputs{"72,5", "1,78"};
@@ -66,8 +63,7 @@ void ClickBenchmark::click_data()
     QTest::newRow("the same inputs again") << Inputs{"70", "175"} << Inputs{"70", "175"};
 }
 
-void ClickBenchmark::click()
-{
+void ClickBenchmark::click() {
     QFETCH(Inputs, first);
     QFETCH(Inputs, second);
     PaintCounter counter;

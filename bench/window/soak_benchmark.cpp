@@ -80,8 +80,8 @@ int main(int argc, char* argv[]) {
     int failures = 0;
     auto calculate = [&](int round) {
         const bool good = only.isEmpty() ? round % 2 == 0 : only == "good";
-        const Inputs& inputs = good ? goodInputs[(round / 2) % std::size(goodInputs)]
-                                    : badInputs[(round / 2) % std::size(badInputs)];
+        const Inputs& inputs =
+            good ? goodInputs[(round / 2) % std::size(goodInputs)] : badInputs[(round / 2) % std::size(badInputs)];
         peso->setText(QString::fromLatin1(inputs.weight));
         altezza->setText(QString::fromLatin1(inputs.height));
         QTest::mouseClick(command1, Qt::LeftButton);
@@ -109,7 +109,9 @@ int main(int argc, char* argv[]) {
     const int failuresBefore = failures;
 
     std::printf("%d calculations, %s (%s platform), resident memory in MB:\n", calculations,
-                only.isEmpty() ? "good and bad alternating" : only == "good" ? "good only" : "bad only",
+                only.isEmpty()   ? "good and bad alternating"
+                : only == "good" ? "good only"
+                                 : "bad only",
                 qPrintable(QGuiApplication::platformName()));
     std::printf("  start  %7.1f\n", residentMegabytes());
     std::fflush(stdout);

@@ -24,36 +24,37 @@ struct EntryRow {
 
 // The order the window and the Windows resources expect.
 constexpr std::array<EntryRow, 9> entries{{
-    {48, 8}, {32, 8}, {16, 8}, {48, 24}, {32, 24}, {16, 24}, {48, 32}, {32, 32}, {16, 32},
+    {48, 8},
+    {32, 8},
+    {16, 8},
+    {48, 24},
+    {32, 24},
+    {16, 24},
+    {48, 32},
+    {32, 32},
+    {16, 32},
 }};
 
-QByteArray readAll(const QString& path)
-{
+QByteArray readAll(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QByteArray iconFile()
-{
-    return readAll(QStringLiteral(ZORVEL_SOURCE_DIR "/assets/icon/zorvel.ico"));
-}
+QByteArray iconFile() { return readAll(QStringLiteral(ZORVEL_SOURCE_DIR "/assets/icon/zorvel.ico")); }
 
-QString hicolorPicture(int size)
-{
+QString hicolorPicture(int size) {
     return QStringLiteral(ZORVEL_SOURCE_DIR "/assets/icon/hicolor/%1x%1/io.zorvel.Zorvel.png").arg(size);
 }
 
 constexpr std::array<int, 8> hicolorSizes{16, 22, 24, 32, 48, 64, 128, 256};
 
-qsizetype expectedImageBytes(const EntryRow& row)
-{
+qsizetype expectedImageBytes(const EntryRow& row) {
     const qsizetype palette = row.bitsPerPixel == 8 ? 256 * 4 : 0;
-    return 40 + palette + qsizetype(rowStride(row.size, row.bitsPerPixel)) * row.size
-        + qsizetype(rowStride(row.size, 1)) * row.size;
+    return 40 + palette + qsizetype(rowStride(row.size, row.bitsPerPixel)) * row.size +
+           qsizetype(rowStride(row.size, 1)) * row.size;
 }
 
-TEST(IconFile, HoldsExactlyTheNineEntriesInOrder)
-{
+TEST(IconFile, HoldsExactlyTheNineEntriesInOrder) {
     const QByteArray bytes = iconFile();
     const IconDirectory icon = readIconFile(bytes);
     EXPECT_EQ(icon.reserved, 0);
@@ -64,7 +65,8 @@ TEST(IconFile, HoldsExactlyTheNineEntriesInOrder)
     for (std::size_t index = 0; index < entries.size(); ++index) {
         const EntryRow& row = entries[index];
         const IconEntry& entry = icon.entries[index];
-        SCOPED_TRACE(testing::Message() << "entry " << index + 1 << ": " << row.size << " px, " << row.bitsPerPixel << " bits");
+        SCOPED_TRACE(testing::Message() << "entry " << index + 1 << ": " << row.size << " px, " << row.bitsPerPixel
+                                        << " bits");
         EXPECT_EQ(entry.width, row.size);
         EXPECT_EQ(entry.height, row.size);
         EXPECT_EQ(entry.colourCount, 0);
@@ -86,8 +88,7 @@ TEST(IconFile, HoldsExactlyTheNineEntriesInOrder)
     EXPECT_EQ(nextOffset, bytes.size()) << "nothing after the last image";
 }
 
-TEST(IconFile, OnlyTheLarge8BitImageIsTransparentAroundTheScale)
-{
+TEST(IconFile, OnlyTheLarge8BitImageIsTransparentAroundTheScale) {
     const IconDirectory icon = readIconFile(iconFile());
     ASSERT_EQ(icon.entries.size(), entries.size());
     for (std::size_t index = 0; index < entries.size(); ++index) {
@@ -100,8 +101,8 @@ TEST(IconFile, OnlyTheLarge8BitImageIsTransparentAroundTheScale)
                 transparent += maskBit(image, row.size, row.bitsPerPixel, x, y);
         if (index == 0) {
             const int last = row.size - 1;
-            EXPECT_TRUE(maskBit(image, row.size, 8, 0, 0) && maskBit(image, row.size, 8, last, 0)
-                        && maskBit(image, row.size, 8, 0, last) && maskBit(image, row.size, 8, last, last))
+            EXPECT_TRUE(maskBit(image, row.size, 8, 0, 0) && maskBit(image, row.size, 8, last, 0) &&
+                        maskBit(image, row.size, 8, 0, last) && maskBit(image, row.size, 8, last, last))
                 << "the corners are clear";
             EXPECT_FALSE(maskBit(image, row.size, 8, row.size / 2, row.size / 2)) << "the scale is solid";
             EXPECT_GT(transparent, 0);
@@ -112,8 +113,7 @@ TEST(IconFile, OnlyTheLarge8BitImageIsTransparentAroundTheScale)
     }
 }
 
-TEST(IconFile, The32BitImagesAreFullyOpaque)
-{
+TEST(IconFile, The32BitImagesAreFullyOpaque) {
     const IconDirectory icon = readIconFile(iconFile());
     ASSERT_EQ(icon.entries.size(), entries.size());
     for (std::size_t index = 6; index < entries.size(); ++index) {
@@ -125,8 +125,7 @@ TEST(IconFile, The32BitImagesAreFullyOpaque)
 }
 
 // One entry as an icon file of its own, decoded by Qt's icon reader.
-QImage decodeEntry(const IconEntry& entry)
-{
+QImage decodeEntry(const IconEntry& entry) {
     QByteArray single;
     for (const int word : {0, 1, 1})
         single.append(char(word)).append('\0');
@@ -139,29 +138,22 @@ QImage decodeEntry(const IconEntry& entry)
     return QImage::fromData(single, "ico");
 }
 
-int brightness(QRgb pixel)
-{
-    return (qRed(pixel) + qGreen(pixel) + qBlue(pixel)) / 3;
-}
+int brightness(QRgb pixel) { return (qRed(pixel) + qGreen(pixel) + qBlue(pixel)) / 3; }
 
-TEST(IconFile, EverySizeShowsTheBlackScaleWithItsWhiteDial)
-{
+TEST(IconFile, EverySizeShowsTheBlackScaleWithItsWhiteDial) {
     const IconDirectory icon = readIconFile(iconFile());
     ASSERT_EQ(icon.entries.size(), entries.size());
     for (std::size_t index = 0; index < entries.size(); ++index) {
         SCOPED_TRACE(testing::Message() << "entry " << index + 1);
         const QImage image = decodeEntry(icon.entries[index]);
         ASSERT_EQ(image.size(), QSize(entries[index].size, entries[index].size));
-        auto at = [&image](double x, double y) {
-            return image.pixel(int(x * image.width()), int(y * image.height()));
-        };
+        auto at = [&image](double x, double y) { return image.pixel(int(x * image.width()), int(y * image.height())); };
         EXPECT_GT(brightness(at(0.35, 0.35)), 180) << "the dial, left of the pointer";
         EXPECT_LT(brightness(at(0.53, 0.72)), 80) << "the platform below the dial";
     }
 }
 
-TEST(IconFile, TrueColourImagesReadAsQtsOwnIconDecoderReadsThem)
-{
+TEST(IconFile, TrueColourImagesReadAsQtsOwnIconDecoderReadsThem) {
     // The icon file's last three entries are its 32-bit images, 48, 32 and 16 pixels.
     const QByteArray bytes = iconFile();
     const QList<QImage> images = zorvel::dib::readIconFileTrueColourImages(QByteArrayView(bytes));
@@ -171,15 +163,15 @@ TEST(IconFile, TrueColourImagesReadAsQtsOwnIconDecoderReadsThem)
     for (int index = 6; index < 9; ++index) {
         ASSERT_TRUE(reader.jumpToImage(index));
         const QImage decodedByQt = reader.read();
-        EXPECT_EQ(images[index - 6].convertToFormat(QImage::Format_ARGB32), decodedByQt.convertToFormat(QImage::Format_ARGB32))
+        EXPECT_EQ(images[index - 6].convertToFormat(QImage::Format_ARGB32),
+                  decodedByQt.convertToFormat(QImage::Format_ARGB32))
             << decodedByQt.width() << " px";
     }
 }
 
 // A title bar shows the icon on its own colour: the window's icon is the transparent
 // hicolor artwork, every size of it.
-TEST(ApplicationIcon, IsTheTransparentHicolorPictureAtEverySize)
-{
+TEST(ApplicationIcon, IsTheTransparentHicolorPictureAtEverySize) {
     const QIcon icon = zorvel::applicationIcon();
     const QList<QSize> sizes = icon.availableSizes();
     EXPECT_EQ(sizes.size(), qsizetype(hicolorSizes.size()));
@@ -192,8 +184,7 @@ TEST(ApplicationIcon, IsTheTransparentHicolorPictureAtEverySize)
     }
 }
 
-TEST(DesktopIcons, TheHicolorPicturesHaveTheirNamedSizeAndATransparentSurround)
-{
+TEST(DesktopIcons, TheHicolorPicturesHaveTheirNamedSizeAndATransparentSurround) {
     for (const int size : hicolorSizes) {
         const QString path = hicolorPicture(size);
         const QImage image(path);
@@ -207,8 +198,7 @@ TEST(DesktopIcons, TheHicolorPicturesHaveTheirNamedSizeAndATransparentSurround)
 
 } // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     // QIcon needs a GUI application; the test runs on the offscreen platform.
     QGuiApplication application(argc, argv);
     testing::InitGoogleTest(&argc, argv);

@@ -22,31 +22,32 @@ struct PictureRow {
 // The window was designed around these picture sizes; the stored bitmaps are
 // three times as large with the same proportions.
 constexpr std::array<PictureRow, 9> pictures{{
-    {1, 101, 42, 111}, {2, 102, 46, 103}, {3, 103, 68, 109},
-    {4, 104, 63, 108}, {5, 105, 72, 110}, {6, 106, 51, 120},
-    {7, 107, 79, 110}, {8, 108, 70, 110}, {9, 109, 68, 114},
+    {1, 101, 42, 111},
+    {2, 102, 46, 103},
+    {3, 103, 68, 109},
+    {4, 104, 63, 108},
+    {5, 105, 72, 110},
+    {6, 106, 51, 120},
+    {7, 107, 79, 110},
+    {8, 108, 70, 110},
+    {9, 109, 68, 114},
 }};
 constexpr int storedScale = 3;
 
 // The box the window stretches every picture into.
 constexpr double shownWidth = 89.0;
 
-QByteArray resourceBytes(int id)
-{
+QByteArray resourceBytes(int id) {
     QFile file(QStringLiteral(":/zorvel/pictures/%1.bmp").arg(id));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // Anything clearly darker or more coloured than the near-white background.
-bool isFigure(QRgb pixel)
-{
-    return qRed(pixel) < 215 || qGreen(pixel) < 215 || qBlue(pixel) < 215;
-}
+bool isFigure(QRgb pixel) { return qRed(pixel) < 215 || qGreen(pixel) < 215 || qBlue(pixel) < 215; }
 
 // The widest span of figure pixels in the band where the belly is, measured in
 // the on-screen box so that pictures of different widths compare.
-double widestBellyRow(const QImage& picture)
-{
+double widestBellyRow(const QImage& picture) {
     int widest = 0;
     for (int y = picture.height() * 40 / 100; y < picture.height() * 62 / 100; ++y) {
         int left = picture.width();
@@ -62,15 +63,13 @@ double widestBellyRow(const QImage& picture)
     return widest * shownWidth / picture.width();
 }
 
-TEST(ClassPictureId, IsOneHundredPlusTheClassWithEmptyCountingAsZero)
-{
+TEST(ClassPictureId, IsOneHundredPlusTheClassWithEmptyCountingAsZero) {
     EXPECT_EQ(zorvel::classPictureId(std::nullopt), 100);
     for (const PictureRow& row : pictures)
         EXPECT_EQ(zorvel::classPictureId(row.categoria), row.id) << "class " << row.categoria;
 }
 
-TEST(ClassPicture, EveryClassLoadsAPictureOfItsDesignedProportions)
-{
+TEST(ClassPicture, EveryClassLoadsAPictureOfItsDesignedProportions) {
     for (const PictureRow& row : pictures) {
         const std::optional<QImage> picture = zorvel::loadClassPicture(row.categoria);
         ASSERT_TRUE(picture.has_value()) << "class " << row.categoria;
@@ -80,8 +79,7 @@ TEST(ClassPicture, EveryClassLoadsAPictureOfItsDesignedProportions)
     }
 }
 
-TEST(ClassPicture, IsStoredAsAnUncompressedBottomUp24BitBitmap)
-{
+TEST(ClassPicture, IsStoredAsAnUncompressedBottomUp24BitBitmap) {
     for (const PictureRow& row : pictures) {
         const QByteArray bytes = resourceBytes(row.id);
         ASSERT_GE(bytes.size(), 54) << "bitmap " << row.id;
@@ -104,8 +102,7 @@ TEST(ClassPicture, IsStoredAsAnUncompressedBottomUp24BitBitmap)
     }
 }
 
-TEST(ClassPicture, ReadsEveryPixelAsQtsOwnBitmapDecoderDoes)
-{
+TEST(ClassPicture, ReadsEveryPixelAsQtsOwnBitmapDecoderDoes) {
     for (const PictureRow& row : pictures) {
         const std::optional<QImage> picture = zorvel::loadClassPicture(row.categoria);
         ASSERT_TRUE(picture.has_value()) << "class " << row.categoria;
@@ -116,16 +113,14 @@ TEST(ClassPicture, ReadsEveryPixelAsQtsOwnBitmapDecoderDoes)
     }
 }
 
-TEST(ClassPicture, IdsWithoutABitmapGiveNothing)
-{
+TEST(ClassPicture, IdsWithoutABitmapGiveNothing) {
     EXPECT_FALSE(zorvel::loadClassPicture(std::nullopt).has_value()) << "id 100";
     EXPECT_FALSE(zorvel::loadClassPicture(0).has_value()) << "id 100";
     EXPECT_FALSE(zorvel::loadClassPicture(10).has_value()) << "id 110";
     EXPECT_FALSE(zorvel::loadClassPicture(11).has_value()) << "id 111";
 }
 
-TEST(ClassPicture, LoadsAFreshButIdenticalPictureEachTime)
-{
+TEST(ClassPicture, LoadsAFreshButIdenticalPictureEachTime) {
     const std::optional<QImage> first = zorvel::loadClassPicture(4);
     const std::optional<QImage> second = zorvel::loadClassPicture(4);
     ASSERT_TRUE(first && second);
@@ -133,8 +128,7 @@ TEST(ClassPicture, LoadsAFreshButIdenticalPictureEachTime)
     EXPECT_NE(first->constBits(), second->constBits()) << "the second load must not share the first's pixels";
 }
 
-TEST(ClassPicture, ShowsAFigureFillingMostOfTheHeightOnANoisyNearWhiteGround)
-{
+TEST(ClassPicture, ShowsAFigureFillingMostOfTheHeightOnANoisyNearWhiteGround) {
     for (const PictureRow& row : pictures) {
         const QImage picture = zorvel::loadClassPicture(row.categoria).value();
         int top = picture.height();
@@ -162,8 +156,7 @@ TEST(ClassPicture, ShowsAFigureFillingMostOfTheHeightOnANoisyNearWhiteGround)
     }
 }
 
-TEST(ClassPicture, TheBellyGrowsFromClassToClass)
-{
+TEST(ClassPicture, TheBellyGrowsFromClassToClass) {
     std::array<double, 9> widths{};
     for (std::size_t index = 0; index < pictures.size(); ++index)
         widths[index] = widestBellyRow(zorvel::loadClassPicture(pictures[index].categoria).value());

@@ -43,8 +43,7 @@ constexpr GeneratedFiles generated[] = {
     {"docs", "contact-sheet.png", FileFormat::Png, 1},
 };
 
-QStringList filesMatching(const QString& root, const GeneratedFiles& files)
-{
+QStringList filesMatching(const QString& root, const GeneratedFiles& files) {
     const QDir folder(QDir(root).absoluteFilePath(QLatin1String(files.folder)));
     const QRegularExpression pattern(QRegularExpression::wildcardToRegularExpression(QLatin1String(files.pattern)));
     QStringList found;
@@ -58,8 +57,7 @@ QStringList filesMatching(const QString& root, const GeneratedFiles& files)
     return found;
 }
 
-QByteArray readAll(const QString& path)
-{
+QByteArray readAll(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
@@ -70,8 +68,7 @@ struct PixelDifference {
     QPoint largestAt;
 };
 
-PixelDifference measure(const QImage& committed, const QImage& regenerated)
-{
+PixelDifference measure(const QImage& committed, const QImage& regenerated) {
     PixelDifference difference;
     for (int y = 0; y < committed.height(); ++y) {
         const auto* a = reinterpret_cast<const QRgb*>(committed.constScanLine(y));
@@ -93,8 +90,7 @@ PixelDifference measure(const QImage& committed, const QImage& regenerated)
 
 // Prints what differs between the two files; false when more than the tolerance does.
 bool compareFile(const QString& path, FileFormat format, const QByteArray& committedBytes,
-                 const QByteArray& regeneratedBytes)
-{
+                 const QByteArray& regeneratedBytes) {
     const FileParts committed = splitGeneratedFile(format, committedBytes);
     const FileParts regenerated = splitGeneratedFile(format, regeneratedBytes);
     for (const FileParts* parts : {&committed, &regenerated}) {
@@ -104,8 +100,8 @@ bool compareFile(const QString& path, FileFormat format, const QByteArray& commi
             return false;
         }
     }
-    const auto firstDifferent = std::mismatch(committed.exact.begin(), committed.exact.end(),
-                                              regenerated.exact.begin(), regenerated.exact.end());
+    const auto firstDifferent = std::mismatch(committed.exact.begin(), committed.exact.end(), regenerated.exact.begin(),
+                                              regenerated.exact.end());
     if (firstDifferent.first != committed.exact.end()) {
         std::printf("  DIFFERENT %s: differs in its %s\n", qPrintable(path), qPrintable(firstDifferent.first->first));
         return false;
@@ -126,23 +122,22 @@ bool compareFile(const QString& path, FileFormat format, const QByteArray& commi
         const bool tooLarge = before.kind == PixelKind::Direct && difference.largestStep > largestAllowedStep;
         within &= !tooMany && !tooLarge;
         const QString stepLimit = before.kind == PixelKind::Direct
-            ? QStringLiteral("at most %1").arg(largestAllowedStep)
-            : QStringLiteral("rounded to a table or a mask: not limited");
+                                      ? QStringLiteral("at most %1").arg(largestAllowedStep)
+                                      : QStringLiteral("rounded to a table or a mask: not limited");
         std::printf("  %s %s, %s: %lld of %lld pixels differ (%.2f%%; at most %d%%), largest difference %d step%s "
                     "at x %d, y %d (%s)\n",
                     tooMany || tooLarge ? "DIFFERENT" : "within   ", qPrintable(path), qPrintable(before.name),
                     static_cast<long long>(difference.differing), static_cast<long long>(pixels),
-                    100.0 * double(difference.differing) / double(pixels), mostDifferingPercent,
-                    difference.largestStep, difference.largestStep == 1 ? "" : "s", difference.largestAt.x(),
-                    difference.largestAt.y(), qPrintable(stepLimit));
+                    100.0 * double(difference.differing) / double(pixels), mostDifferingPercent, difference.largestStep,
+                    difference.largestStep == 1 ? "" : "s", difference.largestAt.x(), difference.largestAt.y(),
+                    qPrintable(stepLimit));
     }
     return within;
 }
 
 } // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     if (argc != 3) {
         std::fprintf(stderr, "usage: %s <committed root> <regenerated root>\n", argv[0]);
         return 2;

@@ -7,23 +7,17 @@
 // Reads the little-endian numbers of Windows bitmap, icon and resource files.
 namespace zorvel::testing {
 
-inline std::uint32_t readU8(const QByteArray& bytes, qsizetype at)
-{
-    return static_cast<std::uint8_t>(bytes.at(at));
-}
+inline std::uint32_t readU8(const QByteArray& bytes, qsizetype at) { return static_cast<std::uint8_t>(bytes.at(at)); }
 
-inline std::uint32_t readU16(const QByteArray& bytes, qsizetype at)
-{
+inline std::uint32_t readU16(const QByteArray& bytes, qsizetype at) {
     return readU8(bytes, at) | readU8(bytes, at + 1) << 8;
 }
 
-inline std::uint32_t readU32(const QByteArray& bytes, qsizetype at)
-{
+inline std::uint32_t readU32(const QByteArray& bytes, qsizetype at) {
     return readU16(bytes, at) | readU16(bytes, at + 2) << 16;
 }
 
-inline std::int32_t readI32(const QByteArray& bytes, qsizetype at)
-{
+inline std::int32_t readI32(const QByteArray& bytes, qsizetype at) {
     return static_cast<std::int32_t>(readU32(bytes, at));
 }
 
@@ -33,8 +27,7 @@ struct BitmapInfoHeader {
     std::int32_t width, height, pixelsPerMetreX, pixelsPerMetreY;
 };
 
-inline BitmapInfoHeader readBitmapInfoHeader(const QByteArray& bytes, qsizetype at)
-{
+inline BitmapInfoHeader readBitmapInfoHeader(const QByteArray& bytes, qsizetype at) {
     BitmapInfoHeader header{};
     header.headerSize = readU32(bytes, at);
     header.width = readI32(bytes, at + 4);
@@ -49,9 +42,6 @@ inline BitmapInfoHeader readBitmapInfoHeader(const QByteArray& bytes, qsizetype 
     return header;
 }
 
-inline int rowStride(int width, int bitsPerPixel)
-{
-    return (width * bitsPerPixel + 31) / 32 * 4;
-}
+inline int rowStride(int width, int bitsPerPixel) { return (width * bitsPerPixel + 31) / 32 * 4; }
 
 } // namespace zorvel::testing

@@ -19,9 +19,8 @@ constexpr int largestSide = 4096;
 // Appends the bitmap whose info header starts at `at` and whose bytes end at `end`.
 // The rows start at pixelsAt, or right after the colour table when it is not given;
 // an icon image counts its transparency mask in the height and stores it after the rows.
-bool splitBitmap(const QByteArray& bytes, qsizetype at, std::optional<qsizetype> pixelsAt, qsizetype end,
-                 bool withMask, const QString& name, FileParts& parts)
-{
+bool splitBitmap(const QByteArray& bytes, qsizetype at, std::optional<qsizetype> pixelsAt, qsizetype end, bool withMask,
+                 const QString& name, FileParts& parts) {
     if (at < 0 || end > bytes.size() || at + infoHeaderBytes > end) {
         parts.unreadable = name + QStringLiteral(": shorter than its header");
         return false;
@@ -30,8 +29,8 @@ bool splitBitmap(const QByteArray& bytes, qsizetype at, std::optional<qsizetype>
     const int width = header.width;
     const int height = withMask ? header.height / 2 : header.height;
     const int bits = static_cast<int>(header.bitsPerPixel);
-    if (header.headerSize != infoHeaderBytes || header.compression != 0 || width <= 0 || height <= 0
-        || width > largestSide || height > largestSide || (bits != 8 && bits != 24 && bits != 32)) {
+    if (header.headerSize != infoHeaderBytes || header.compression != 0 || width <= 0 || height <= 0 ||
+        width > largestSide || height > largestSide || (bits != 8 && bits != 24 && bits != 32)) {
         parts.unreadable = name + QStringLiteral(": not an uncompressed bitmap of 8, 24 or 32 bits a pixel");
         return false;
     }
@@ -65,12 +64,14 @@ bool splitBitmap(const QByteArray& bytes, qsizetype at, std::optional<qsizetype>
             } else {
                 const qsizetype pixel = row + qsizetype(x) * bits / 8;
                 const int alpha = bits == 32 ? static_cast<int>(readU8(bytes, pixel + 3)) : 255;
-                out[x] = qPremultiply(qRgba(readU8(bytes, pixel + 2), readU8(bytes, pixel + 1), readU8(bytes, pixel), alpha));
+                out[x] = qPremultiply(
+                    qRgba(readU8(bytes, pixel + 2), readU8(bytes, pixel + 1), readU8(bytes, pixel), alpha));
             }
         }
         unusedBytes.append(bytes.mid(row + pixelBytes, stride - pixelBytes));
     }
-    parts.pictures.push_back({name + QStringLiteral(" colours"), bits == 8 ? PixelKind::Quantised : PixelKind::Direct, colours});
+    parts.pictures.push_back(
+        {name + QStringLiteral(" colours"), bits == 8 ? PixelKind::Quantised : PixelKind::Direct, colours});
 
     if (withMask) {
         QImage mask(width, height, QImage::Format_ARGB32_Premultiplied);
@@ -91,8 +92,7 @@ bool splitBitmap(const QByteArray& bytes, qsizetype at, std::optional<qsizetype>
     return true;
 }
 
-void splitBitmapFile(const QByteArray& bytes, FileParts& parts)
-{
+void splitBitmapFile(const QByteArray& bytes, FileParts& parts) {
     if (bytes.size() < bitmapFileHeaderBytes || !bytes.startsWith("BM")) {
         parts.unreadable = QStringLiteral("not a bitmap file");
         return;
@@ -101,8 +101,7 @@ void splitBitmapFile(const QByteArray& bytes, FileParts& parts)
     splitBitmap(bytes, bitmapFileHeaderBytes, readU32(bytes, 10), bytes.size(), false, QStringLiteral("bitmap"), parts);
 }
 
-void splitIconFile(const QByteArray& bytes, FileParts& parts)
-{
+void splitIconFile(const QByteArray& bytes, FileParts& parts) {
     const int count = bytes.size() < iconDirectoryBytes ? 0 : static_cast<int>(readU16(bytes, 4));
     qsizetype next = iconDirectoryBytes + iconEntryBytes * count;
     if (count == 0 || next > bytes.size()) {
@@ -128,8 +127,7 @@ void splitIconFile(const QByteArray& bytes, FileParts& parts)
 // The chunks other than the compressed rows (the header with size, bit depth and
 // colour type, the resolution) compare exactly; the rows compare as pixels, since
 // the same pixels compress the same but nearly the same ones do not.
-void splitPng(const QByteArray& bytes, FileParts& parts)
-{
+void splitPng(const QByteArray& bytes, FileParts& parts) {
     static const QByteArray signature("\x89PNG\r\n\x1a\n", 8);
     if (!bytes.startsWith(signature)) {
         parts.unreadable = QStringLiteral("not a PNG file");
@@ -155,14 +153,13 @@ void splitPng(const QByteArray& bytes, FileParts& parts)
         parts.unreadable = QStringLiteral("Qt cannot read the PNG file");
         return;
     }
-    parts.pictures.push_back({QStringLiteral("pixels"), PixelKind::Direct,
-                              image.convertToFormat(QImage::Format_ARGB32_Premultiplied)});
+    parts.pictures.push_back(
+        {QStringLiteral("pixels"), PixelKind::Direct, image.convertToFormat(QImage::Format_ARGB32_Premultiplied)});
 }
 
 } // namespace
 
-FileParts splitGeneratedFile(FileFormat format, const QByteArray& bytes)
-{
+FileParts splitGeneratedFile(FileFormat format, const QByteArray& bytes) {
     FileParts parts;
     switch (format) {
     case FileFormat::Bitmap:

@@ -18,7 +18,7 @@ enum class FileFormat {
     Icon,      // .ico: a directory, then one bitmap with a transparency mask per entry
     IconImage, // one entry of an .ico on its own, as the Windows resources keep it
     Png,
-    Bytes,     // not a picture: compared byte for byte
+    Bytes, // not a picture: compared byte for byte
 };
 
 enum class PixelKind {

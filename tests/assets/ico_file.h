@@ -21,8 +21,7 @@ struct IconDirectory {
     std::vector<IconEntry> entries;
 };
 
-inline IconDirectory readIconFile(const QByteArray& bytes)
-{
+inline IconDirectory readIconFile(const QByteArray& bytes) {
     IconDirectory directory;
     if (bytes.size() < 6)
         return directory;
@@ -47,8 +46,7 @@ inline IconDirectory readIconFile(const QByteArray& bytes)
 }
 
 // Bit (x, y) of an icon image's transparency mask, y counted from the top.
-inline bool maskBit(const QByteArray& image, int size, int bitsPerPixel, int x, int y)
-{
+inline bool maskBit(const QByteArray& image, int size, int bitsPerPixel, int x, int y) {
     const int paletteBytes = bitsPerPixel == 8 ? 256 * 4 : 0;
     const qsizetype maskStart = 40 + paletteBytes + qsizetype(rowStride(size, bitsPerPixel)) * size;
     const qsizetype row = maskStart + qsizetype(rowStride(size, 1)) * (size - 1 - y);

@@ -18,15 +18,11 @@ struct Resource {
     QByteArray data;
 };
 
-inline qsizetype alignTo4(qsizetype at)
-{
-    return (at + 3) & ~qsizetype(3);
-}
+inline qsizetype alignTo4(qsizetype at) { return (at + 3) & ~qsizetype(3); }
 
 // Type and name are numbers here (0xFFFF then the number); names as texts are not
 // expected and are reported as -1.
-inline int readOrdinal(const QByteArray& bytes, qsizetype& at)
-{
+inline int readOrdinal(const QByteArray& bytes, qsizetype& at) {
     if (readU16(bytes, at) == 0xFFFF) {
         const int value = static_cast<int>(readU16(bytes, at + 2));
         at += 4;
@@ -38,8 +34,7 @@ inline int readOrdinal(const QByteArray& bytes, qsizetype& at)
     return -1;
 }
 
-inline std::vector<Resource> readResourceFile(const QByteArray& bytes)
-{
+inline std::vector<Resource> readResourceFile(const QByteArray& bytes) {
     std::vector<Resource> resources;
     qsizetype at = 0;
     while (at + 32 <= bytes.size()) {

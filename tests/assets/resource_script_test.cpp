@@ -30,27 +30,24 @@ constexpr std::uint32_t versionLow = ZORVEL_VERSION_PATCH << 16 | ZORVEL_VERSION
 
 QString compiledResources;
 
-QByteArray readAll(const QString& path)
-{
+QByteArray readAll(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-const std::vector<Resource>& resources()
-{
+const std::vector<Resource>& resources() {
     static const std::vector<Resource> all = readResourceFile(readAll(compiledResources));
     return all;
 }
 
-const Resource* find(int type, int id)
-{
+const Resource* find(int type, int id) {
     const auto& all = resources();
-    const auto found = std::find_if(all.begin(), all.end(), [&](const Resource& r) { return r.type == type && r.id == id; });
+    const auto found =
+        std::find_if(all.begin(), all.end(), [&](const Resource& r) { return r.type == type && r.id == id; });
     return found == all.end() ? nullptr : &*found;
 }
 
-TEST(ResourceScript, CompilesToExactlyTheIconBitmapsAndVersionRecord)
-{
+TEST(ResourceScript, CompilesToExactlyTheIconBitmapsAndVersionRecord) {
     using Key = std::tuple<int, int, int>; // type, id, language
     std::vector<Key> expected{{groupIconType, 1, neutral}, {versionType, 1, italian}};
     for (int id = 30001; id <= 30009; ++id)
@@ -65,8 +62,7 @@ TEST(ResourceScript, CompilesToExactlyTheIconBitmapsAndVersionRecord)
     EXPECT_EQ(found, expected);
 }
 
-TEST(ResourceScript, IconImagesAreThoseOfTheIconFileInOrder)
-{
+TEST(ResourceScript, IconImagesAreThoseOfTheIconFileInOrder) {
     const IconDirectory icon = readIconFile(readAll(QStringLiteral(ZORVEL_SOURCE_DIR "/assets/icon/zorvel.ico")));
     ASSERT_EQ(icon.entries.size(), 9u);
     const Resource* group = find(groupIconType, 1);
@@ -95,8 +91,7 @@ TEST(ResourceScript, IconImagesAreThoseOfTheIconFileInOrder)
     }
 }
 
-TEST(ResourceScript, BitmapsAreTheClassPicturesWithoutTheirFileHeader)
-{
+TEST(ResourceScript, BitmapsAreTheClassPicturesWithoutTheirFileHeader) {
     for (int id = 101; id <= 109; ++id) {
         const QByteArray file = readAll(QStringLiteral(ZORVEL_SOURCE_DIR "/assets/pictures/%1.bmp").arg(id));
         const Resource* bitmap = find(bitmapType, id);
@@ -106,8 +101,7 @@ TEST(ResourceScript, BitmapsAreTheClassPicturesWithoutTheirFileHeader)
     }
 }
 
-TEST(ResourceScript, VersionRecordHoldsTheFixedPartTranslationAndFiveStringsInOrder)
-{
+TEST(ResourceScript, VersionRecordHoldsTheFixedPartTranslationAndFiveStringsInOrder) {
     const Resource* version = find(versionType, 1);
     ASSERT_NE(version, nullptr);
     const VersionBlock root = readVersionBlock(version->data, 0);
@@ -120,10 +114,18 @@ TEST(ResourceScript, VersionRecordHoldsTheFixedPartTranslationAndFiveStringsInOr
         std::uint32_t value;
     };
     const Field fixed[] = {
-        {"signature", 0, 0xFEEF04BD}, {"file version, high", 8, versionHigh}, {"file version, low", 12, versionLow},
-        {"product version, high", 16, versionHigh}, {"product version, low", 20, versionLow}, {"flags mask", 24, 0},
-        {"flags", 28, 0}, {"operating system", 32, 4}, {"file type", 36, 1}, {"subtype", 40, 0},
-        {"date, high", 44, 0}, {"date, low", 48, 0},
+        {"signature", 0, 0xFEEF04BD},
+        {"file version, high", 8, versionHigh},
+        {"file version, low", 12, versionLow},
+        {"product version, high", 16, versionHigh},
+        {"product version, low", 20, versionLow},
+        {"flags mask", 24, 0},
+        {"flags", 28, 0},
+        {"operating system", 32, 4},
+        {"file type", 36, 1},
+        {"subtype", 40, 0},
+        {"date, high", 44, 0},
+        {"date, low", 48, 0},
     };
     for (const Field& field : fixed)
         EXPECT_EQ(readU32(root.value, field.offset), field.value) << field.name;
@@ -145,8 +147,10 @@ TEST(ResourceScript, VersionRecordHoldsTheFixedPartTranslationAndFiveStringsInOr
     const QString product = QString::fromLatin1(zorvel::version::productName);
     const QString versionText = QString::fromLatin1(zorvel::version::versionText);
     const std::vector<std::pair<QString, QString>> expected{
-        {QStringLiteral("ProductName"), product},       {QStringLiteral("FileVersion"), versionText},
-        {QStringLiteral("ProductVersion"), versionText}, {QStringLiteral("InternalName"), product},
+        {QStringLiteral("ProductName"), product},
+        {QStringLiteral("FileVersion"), versionText},
+        {QStringLiteral("ProductVersion"), versionText},
+        {QStringLiteral("InternalName"), product},
         {QStringLiteral("OriginalFilename"), product + QStringLiteral(".exe")},
     };
     std::vector<std::pair<QString, QString>> found;
@@ -157,8 +161,7 @@ TEST(ResourceScript, VersionRecordHoldsTheFixedPartTranslationAndFiveStringsInOr
 
 } // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     testing::InitGoogleTest(&argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s <compiled .res file>\n", argv[0]);

@@ -13,13 +13,12 @@ namespace zorvel::testing {
 struct VersionBlock {
     QString key;
     bool isText = false;
-    QByteArray value;          // binary values as stored
-    QString text;              // text values without the closing zero
+    QByteArray value; // binary values as stored
+    QString text;     // text values without the closing zero
     std::vector<VersionBlock> children;
 };
 
-inline VersionBlock readVersionBlock(const QByteArray& bytes, qsizetype start)
-{
+inline VersionBlock readVersionBlock(const QByteArray& bytes, qsizetype start) {
     VersionBlock block;
     const auto length = static_cast<qsizetype>(readU16(bytes, start));
     const auto valueLength = static_cast<qsizetype>(readU16(bytes, start + 2));

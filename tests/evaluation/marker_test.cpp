@@ -16,7 +16,7 @@ TEST(PlaceMarker, MapsTheBoundsOntoTheBar) {
         float tolerance;
     } cases[] = {
         {22.85, "18,5", "24,9", 3214.69f, 0.01f},
-        {5, "10", "16", -3140, 0},          // left of the bar
+        {5, "10", "16", -3140, 0},           // left of the bar
         {55, "60", "49,9", 2439.21f, 0.01f}, // class 9: the scale runs backwards
         {49.9, "60", "49,9", 4560, 0.001f},
         {60, "60", "49,9", 360, 0},

@@ -28,9 +28,9 @@ TEST(AltezzaM, ChoosesTheUnitFromTheRoundedValue) {
         std::string_view text;
         double metres;
     } cases[] = {
-        {"175", 1.75}, {"1,75", 1.75}, {" 175 ", 1.75}, {"1.75", 1.75}, // groups to 175 centimetres
-        {"10", 10}, {"11", 0.11}, {"10,5", 10.5}, {"10,6", 0.106}, {"10,4", 10.4},
-        {"1", 1}, {"32767", 327.67}, {"0", 0}, {"-175", -175}, {"-32768,5", -32768.5},
+        {"175", 1.75}, {"1,75", 1.75},    {" 175 ", 1.75}, {"1.75", 1.75}, // groups to 175 centimetres
+        {"10", 10},    {"11", 0.11},      {"10,5", 10.5},  {"10,6", 0.106}, {"10,4", 10.4},
+        {"1", 1},      {"32767", 327.67}, {"0", 0},        {"-175", -175},  {"-32768,5", -32768.5},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -45,11 +45,17 @@ TEST(AltezzaM, FailsOnTextsThatAreNotSixteenBitNumbers) {
         std::string_view text;
         Failure failure;
     } cases[] = {
-        {"", heightNotANumber}, {"abc", heightNotANumber}, {"1,75 m", heightNotANumber},
-        {"1,7,5", heightNotANumber}, {"32768", heightOutOfRange}, {"32767,5", heightOutOfRange},
-        {"1E10", heightOutOfRange}, {"1E400", heightOutOfRange},
+        {"", heightNotANumber},
+        {"abc", heightNotANumber},
+        {"1,75 m", heightNotANumber},
+        {"1,7,5", heightNotANumber},
+        {"32768", heightOutOfRange},
+        {"32767,5", heightOutOfRange},
+        {"1E10", heightOutOfRange},
+        {"1E400", heightOutOfRange},
         // Far below zero is above all not a height: say so rather than "too large".
-        {"-32769", {Input::height, Problem::notPositive}}, {" -1E400", {Input::height, Problem::notPositive}},
+        {"-32769", {Input::height, Problem::notPositive}},
+        {" -1E400", {Input::height, Problem::notPositive}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -65,11 +71,12 @@ TEST(Indice, DividesTwiceAndTruncatesToTwoDecimals) {
         double metres;
         double indice;
     } cases[] = {
-        {"70", 1.75, 22.85}, {"72,25", 1.7, 25}, {"60", 1.8, 18.51},
-        {"32", 1.6, 12.5},    // 32 / (1,6 * 1,6) would truncate to 12,49
-        {"18,519", 1, 18.51}, // truncated, never rounded up
-        {"36,9", 1.5, 16.39}, // the quotient prints as 16,4 but times 100 is 1639,9999...
-        {"74", 2, 18.5}, {"1E-5", 1, 0}, {"70", 0.18, 2160.49}, {"1E300", 1, 1e300},
+        {"70", 1.75, 22.85},   {"72,25", 1.7, 25},
+        {"60", 1.8, 18.51},    {"32", 1.6, 12.5}, // 32 / (1,6 * 1,6) would truncate to 12,49
+        {"18,519", 1, 18.51},                     // truncated, never rounded up
+        {"36,9", 1.5, 16.39},                     // the quotient prints as 16,4 but times 100 is 1639,9999...
+        {"74", 2, 18.5},       {"1E-5", 1, 0},
+        {"70", 0.18, 2160.49}, {"1E300", 1, 1e300},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.weight);

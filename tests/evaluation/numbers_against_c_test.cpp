@@ -46,7 +46,8 @@ TEST(FormatNumber, WritesWhatPrintfWritesWithFifteenDigits) {
         }
     }
     for (int i = 0; i < 25000; ++i) { // a few steps of a double away from a decimal with few decimals
-        const double digits = static_cast<double>(noise() % static_cast<std::uint64_t>(std::pow(10.0, 1 + noise() % 15)));
+        const double digits =
+            static_cast<double>(noise() % static_cast<std::uint64_t>(std::pow(10.0, 1 + noise() % 15)));
         const double decimal = digits / std::pow(10.0, static_cast<double>(noise() % 9));
         double near = decimal;
         const double away = noise() % 2 ? 1e300 : 0.0;

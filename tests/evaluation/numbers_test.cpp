@@ -41,16 +41,35 @@ void expectRejects(std::string_view text, NumberError error) {
 
 TEST(ParseNumber, ReadsWhatPeopleType) {
     const ReadCase cases[] = {
-        {"70", 70}, {"1,75", 1.75}, {"0,1", 0.1}, {"  72,25\t", 72.25}, {"\t\t5 ", 5},
-        {"+5", 5}, {"-5", -5}, {"-0,5", -0.5}, {"007", 7},
+        {"70", 70},
+        {"1,75", 1.75},
+        {"0,1", 0.1},
+        {"  72,25\t", 72.25},
+        {"\t\t5 ", 5},
+        {"+5", 5},
+        {"-5", -5},
+        {"-0,5", -0.5},
+        {"007", 7},
         // Points group digits and are skipped wherever they stand in the integer part.
-        {"1.75", 175}, {"1.8", 18}, {"1.000.000", 1e6}, {"12.34.5", 12345}, {"1..0", 10}, {"5.", 5},
+        {"1.75", 175},
+        {"1.8", 18},
+        {"1.000.000", 1e6},
+        {"12.34.5", 12345},
+        {"1..0", 10},
+        {"5.", 5},
         {"1.000,5", 1000.5},
         // The fraction may be empty, and so may the integer part.
-        {"5,", 5}, {",5", 0.5}, {"-,5", -0.5},
-        {"1E3", 1000}, {"1e3", 1000}, {"1,5E-2", 0.015}, {"1E+2", 100}, {"2,5e0", 2.5},
+        {"5,", 5},
+        {",5", 0.5},
+        {"-,5", -0.5},
+        {"1E3", 1000},
+        {"1e3", 1000},
+        {"1,5E-2", 0.015},
+        {"1E+2", 100},
+        {"2,5e0", 2.5},
         // The ends of the double range; too small reads as zero.
-        {"1,7976931348623157E308", 1.7976931348623157e308}, {"4,9406564584124654E-324", 4.9406564584124654e-324},
+        {"1,7976931348623157E308", 1.7976931348623157e308},
+        {"4,9406564584124654E-324", 4.9406564584124654e-324},
         {"1E-400", 0.0},
     };
     for (const auto& c : cases)
@@ -59,18 +78,48 @@ TEST(ParseNumber, ReadsWhatPeopleType) {
 
 TEST(ParseNumber, RejectsWhatIsNotANumber) {
     const RejectCase cases[] = {
-        {"", notNumber}, {"   ", notNumber}, {"\t", notNumber}, {"+", notNumber}, {"-", notNumber}, {",", notNumber}, {"-,", notNumber},
-        {"1,2,3", notNumber},  // two decimal separators
-        {"1,2.3", notNumber},  // grouping after the decimal separator
-        {"1 2", notNumber}, {"- 5", notNumber}, {"+-5", notNumber}, {"--5", notNumber}, {"5-", notNumber},
-        {"1E", notNumber}, {"1E+", notNumber}, {"E5", notNumber}, {",E5", notNumber}, {"1E5,5", notNumber}, {"1E.5", notNumber},
-        {"inf", notNumber}, {"-inf", notNumber}, {"infinity", notNumber}, {"Infinity", notNumber}, {"nan", notNumber}, {"NaN", notNumber},
-        {"0x1A", notNumber}, {"1f", notNumber}, {"12kg", notNumber}, {"70 kg", notNumber},
-        {"\xD9\xA1\xD9\xA2", notNumber},       // Arabic-Indic digits one and two
+        {"", notNumber},
+        {"   ", notNumber},
+        {"\t", notNumber},
+        {"+", notNumber},
+        {"-", notNumber},
+        {",", notNumber},
+        {"-,", notNumber},
+        {"1,2,3", notNumber}, // two decimal separators
+        {"1,2.3", notNumber}, // grouping after the decimal separator
+        {"1 2", notNumber},
+        {"- 5", notNumber},
+        {"+-5", notNumber},
+        {"--5", notNumber},
+        {"5-", notNumber},
+        {"1E", notNumber},
+        {"1E+", notNumber},
+        {"E5", notNumber},
+        {",E5", notNumber},
+        {"1E5,5", notNumber},
+        {"1E.5", notNumber},
+        {"inf", notNumber},
+        {"-inf", notNumber},
+        {"infinity", notNumber},
+        {"Infinity", notNumber},
+        {"nan", notNumber},
+        {"NaN", notNumber},
+        {"0x1A", notNumber},
+        {"1f", notNumber},
+        {"12kg", notNumber},
+        {"70 kg", notNumber},
+        {"\xD9\xA1\xD9\xA2", notNumber},         // Arabic-Indic digits one and two
         {"\xEF\xBC\x91\xEF\xBC\x92", notNumber}, // full-width digits one and two
-        {"\xC2\xA0" "12", notNumber},          // no-break space is not a blank
-        {"12\n", notNumber}, {std::string_view("1\0" "2", 3), notNumber},
-        {"1E400", tooBig}, {"-1,8E308", tooBig},
+        {"\xC2\xA0"
+         "12",
+         notNumber}, // no-break space is not a blank
+        {"12\n", notNumber},
+        {std::string_view("1\0"
+                          "2",
+                          3),
+         notNumber},
+        {"1E400", tooBig},
+        {"-1,8E308", tooBig},
     };
     for (const auto& c : cases)
         expectRejects(c.text, c.error);
@@ -98,13 +147,14 @@ TEST(ParseInt16, RoundsHalvesToEvenWithinSixteenBits) {
     const struct {
         std::string_view text;
         int value;
-    } cases[] = {
-        {"175", 175}, {"1,75", 2}, {"10,5", 10}, {"10,6", 11}, {"11,5", 12}, {"0,5", 0}, {"1,5", 2},
-        {"2,5", 2}, {"-0,5", 0}, {"-1,5", -2}, {"-2,5", -2}, {"1.75", 175}, {"1E4", 10000},
-        {"32767", 32767}, {"32767,49", 32767}, {"-32768", -32768},
-        {"-32768,5", -32768}, // the even neighbour is still in range
-        {"1E-400", 0},
-    };
+    } cases[] =
+        {
+            {"175", 175},       {"1,75", 2},          {"10,5", 10},   {"10,6", 11},     {"11,5", 12},
+            {"0,5", 0},         {"1,5", 2},           {"2,5", 2},     {"-0,5", 0},      {"-1,5", -2},
+            {"-2,5", -2},       {"1.75", 175},        {"1E4", 10000}, {"32767", 32767}, {"32767,49", 32767},
+            {"-32768", -32768}, {"-32768,5", -32768}, // the even neighbour is still in range
+            {"1E-400", 0},
+        };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         const auto read = parseInt16(c.text);
@@ -128,11 +178,20 @@ TEST(FormatNumber, WritesAtMostFifteenSignificantDigits) {
         double value;
         std::string_view text;
     } cases[] = {
-        {25, "25"}, {22.85, "22,85"}, {-3.5, "-3,5"}, {-0.0, "0"}, {0.1 + 0.2, "0,3"},
-        {74.69999999999999, "74,7"}, {123456789012345, "123456789012345"}, {0.0001, "0,0001"},
-        {0.00001, "1E-05"}, {1.5e-7, "1,5E-07"}, {1e15, "1E+15"},
+        {25, "25"},
+        {22.85, "22,85"},
+        {-3.5, "-3,5"},
+        {-0.0, "0"},
+        {0.1 + 0.2, "0,3"},
+        {74.69999999999999, "74,7"},
+        {123456789012345, "123456789012345"},
+        {0.0001, "0,0001"},
+        {0.00001, "1E-05"},
+        {1.5e-7, "1,5E-07"},
+        {1e15, "1E+15"},
         {999999999999999.9, "1E+15"}, // the form follows the exponent of the rounded value
-        {1234567890123456, "1,23456789012346E+15"}, {1e100, "1E+100"},
+        {1234567890123456, "1,23456789012346E+15"},
+        {1e100, "1E+100"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);

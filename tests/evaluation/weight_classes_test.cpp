@@ -21,7 +21,7 @@ struct HundredthsRange {
     int weightClass;
 };
 constexpr HundredthsRange classRanges[] = {
-    {0, 1600, 1}, {1601, 1690, 2}, {1691, 1849, 3}, {1850, 2490, 4}, {2491, 2990, 5},
+    {0, 1600, 1},    {1601, 1690, 2}, {1691, 1849, 3}, {1850, 2490, 4},   {2491, 2990, 5},
     {2991, 3490, 6}, {3491, 4000, 7}, {4001, 4990, 8}, {4991, 100000, 9},
 };
 
@@ -47,8 +47,8 @@ TEST(SelectClass, CoversEveryNumberButNaN) {
         double indice;
         int weightClass;
     } cases[] = {
-        {-0.01, 1}, {-1e300, 1}, {-infinity, 1}, {18.5, 4}, {18.499999999999996, 3},
-        {16.000000000000004, 2}, {1e300, 9}, {infinity, 9},
+        {-0.01, 1}, {-1e300, 1},   {-infinity, 1}, {18.5, 4}, {18.499999999999996, 3}, {16.000000000000004, 2},
+        {1e300, 9}, {infinity, 9},
     };
     for (const auto& c : cases)
         EXPECT_EQ(selectClass(c.indice), c.weightClass) << "indice " << c.indice;
@@ -61,8 +61,8 @@ TEST(WeightClass, ShowsTheBoundsAndTheColoursOfItsNeighbours) {
         std::string_view left;
         std::string_view right;
     } cases[] = {
-        {1, "10", "16"}, {2, "16,1", "16,9"}, {3, "17", "18,4"}, {4, "18,5", "24,9"}, {5, "25", "29,9"},
-        {6, "30", "34,9"}, {7, "35", "40"}, {8, "40", "50"}, {9, "60", "49,9"}, // class 9 runs backwards
+        {1, "10", "16"},   {2, "16,1", "16,9"}, {3, "17", "18,4"}, {4, "18,5", "24,9"}, {5, "25", "29,9"},
+        {6, "30", "34,9"}, {7, "35", "40"},     {8, "40", "50"},   {9, "60", "49,9"}, // class 9 runs backwards
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.number);

@@ -9,8 +9,7 @@ namespace zorvel::fuzz {
 
 // The input as a C string literal would write it, so that a failure report can be
 // pasted into a test.
-inline std::string quoted(std::string_view text)
-{
+inline std::string quoted(std::string_view text) {
     std::string out = "\"";
     for (unsigned char c : text) {
         if (c == '"' || c == '\\') {
@@ -29,8 +28,7 @@ inline std::string quoted(std::string_view text)
 
 // A property that does not hold is a fault: say which and with what, then stop, so
 // that the fuzzer keeps the input as a crash file and the corpus replay fails.
-inline void expect(bool holds, std::string_view property, std::string_view input, const std::string& got = {})
-{
+inline void expect(bool holds, std::string_view property, std::string_view input, const std::string& got = {}) {
     if (holds)
         return;
     std::fprintf(stderr, "property broken: %.*s\ninput: %s\n", static_cast<int>(property.size()), property.data(),

@@ -41,8 +41,8 @@ void expectSame(const std::string& flow, const std::string& model, std::string_v
     expectSame(flow, model, what, input, '"' + flow + '"', '"' + model + '"');
 }
 
-void expectSame(const std::optional<std::string>& flow, const std::optional<std::string>& model,
-                std::string_view what, std::string_view input) {
+void expectSame(const std::optional<std::string>& flow, const std::optional<std::string>& model, std::string_view what,
+                std::string_view input) {
     expectSame(flow, model, what, input, flow.value_or("(not rewritten)"), model.value_or("(not rewritten)"));
 }
 

@@ -100,8 +100,8 @@ void checkText(std::string_view text) {
     }
     const double rounded = roundedHalfToEven(*read);
     if (rounded >= -32768 && rounded <= 32767) {
-        expect(readInt16.ok() && *readInt16 == rounded, "the 16-bit integer is the number rounded halves to even",
-               text, readInt16.ok() ? std::to_string(*readInt16) : "a failure");
+        expect(readInt16.ok() && *readInt16 == rounded, "the 16-bit integer is the number rounded halves to even", text,
+               readInt16.ok() ? std::to_string(*readInt16) : "a failure");
     } else {
         expect(!readInt16.ok() && readInt16.error() == NumberError::outOfRange,
                "a number that rounds outside -32768..32767 is out of range", text);

@@ -225,8 +225,7 @@ void MonkeyTest::randomCalculations() {
 
     // Closed message boxes are not piled up.
     QVERIFY(QApplication::topLevelWidgets().size() <= topLevelsAtStart + 1);
-    qInfo("%d calculations: %d showed results, %d showed a message", calculations, succeeded,
-          calculations - succeeded);
+    qInfo("%d calculations: %d showed results, %d showed a message", calculations, succeeded, calculations - succeeded);
     QVERIFY2(succeeded > calculations / 10 && succeeded < calculations * 9 / 10,
              "the random texts should give both results and failures in good number");
 }

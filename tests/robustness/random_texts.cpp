@@ -11,10 +11,11 @@ int between(Noise& noise, int low, int high) { return std::uniform_int_distribut
 bool chance(Noise& noise, double probability) { return std::bernoulli_distribution(probability)(noise); }
 
 template <typename T, std::size_t n>
-const T& pick(Noise& noise, const std::array<T, n>& items) { return items[between(noise, 0, n - 1)]; }
+const T& pick(Noise& noise, const std::array<T, n>& items) {
+    return items[between(noise, 0, n - 1)];
+}
 
-QString digits(Noise& noise, int count)
-{
+QString digits(Noise& noise, int count) {
     QString text;
     for (int i = 0; i < count; ++i)
         text += QChar('0' + between(noise, 0, 9));
@@ -23,8 +24,7 @@ QString digits(Noise& noise, int count)
 
 // A decimal with `whole` as its integer part and up to `decimals` decimals after a
 // comma or, as often, a point.
-QString decimal(Noise& noise, int whole, int decimals)
-{
+QString decimal(Noise& noise, int whole, int decimals) {
     QString text = QString::number(whole);
     const int count = between(noise, 0, decimals);
     if (count > 0)
@@ -34,15 +34,13 @@ QString decimal(Noise& noise, int whole, int decimals)
 
 QString plausibleWeight(Noise& noise) { return decimal(noise, between(noise, 30, 200), 2); }
 
-QString plausibleHeight(Noise& noise)
-{
+QString plausibleHeight(Noise& noise) {
     if (chance(noise, 0.5))
         return decimal(noise, between(noise, 120, 220), 1);
     return QString::number(between(noise, 1, 2)) + (chance(noise, 0.5) ? u',' : u'.') + digits(noise, 2);
 }
 
-QString anyNumber(Noise& noise)
-{
+QString anyNumber(Noise& noise) {
     QString text = chance(noise, 0.2) ? QString(chance(noise, 0.5) ? "-" : "+") : QString();
     text += digits(noise, between(noise, 1, 20));
     if (chance(noise, 0.5))
@@ -53,9 +51,9 @@ QString anyNumber(Noise& noise)
 }
 
 // A plausible number with one slip of the finger.
-QString nearNumber(Noise& noise)
-{
-    static constexpr std::array<char16_t, 12> slips{u',', u'.', u'e', u'E', u'+', u'-', u' ', u'\t', u'x', u'o', u'O', u'l'};
+QString nearNumber(Noise& noise) {
+    static constexpr std::array<char16_t, 12> slips{u',', u'.',  u'e', u'E', u'+', u'-',
+                                                    u' ', u'\t', u'x', u'o', u'O', u'l'};
     QString text = chance(noise, 0.5) ? plausibleWeight(noise) : plausibleHeight(noise);
     const int at = between(noise, 0, text.size());
     switch (between(noise, 0, 2)) {
@@ -73,25 +71,32 @@ QString nearNumber(Noise& noise)
     return text;
 }
 
-QString blank(Noise& noise)
-{
+QString blank(Noise& noise) {
     static constexpr std::array<const char*, 6> blanks{"", " ", "\t", "   ", " \t ", "\t\t"};
     return QString(pick(noise, blanks));
 }
 
-QString huge(Noise& noise)
-{
+QString huge(Noise& noise) {
     static constexpr std::array<const char*, 12> texts{
-        "1E308", "1,7976931348623157E308", "-1,7976931348623157E308", "1E309", "32767", "32768",
-        "-32768", "-32769", "32767,5", "-32768,5", "1E400", "9E99999999999",
+        "1E308",
+        "1,7976931348623157E308",
+        "-1,7976931348623157E308",
+        "1E309",
+        "32767",
+        "32768",
+        "-32768",
+        "-32769",
+        "32767,5",
+        "-32768,5",
+        "1E400",
+        "9E99999999999",
     };
     if (chance(noise, 0.3))
         return digits(noise, between(noise, 300, 400));
     return QString(pick(noise, texts));
 }
 
-QString tiny(Noise& noise)
-{
+QString tiny(Noise& noise) {
     static constexpr std::array<const char*, 10> texts{
         "0", "0,0", "-0", "1E-320", "4,9E-324", "1E-400", "0,000001", "0,001", "0,01", "1E-300",
     };
@@ -100,8 +105,7 @@ QString tiny(Noise& noise)
 
 QString negative(Noise& noise) { return "-" + (chance(noise, 0.5) ? plausibleWeight(noise) : plausibleHeight(noise)); }
 
-QString longText(Noise& noise)
-{
+QString longText(Noise& noise) {
     switch (between(noise, 0, 2)) {
     case 0:
         return digits(noise, between(noise, 1000, 40000));
@@ -112,18 +116,17 @@ QString longText(Noise& noise)
     }
 }
 
-QString nonAscii(Noise& noise)
-{
+QString nonAscii(Noise& noise) {
     static constexpr std::array<char32_t, 16> characters{
-        U'\uFF17', U'\uFF10',  // fullwidth 7 and 0
-        U'\u0667', U'\u0660',  // Arabic-Indic 7 and 0
-        U'\u066B',             // Arabic decimal separator
-        U'\u00A0', U'\u2009',  // no-break space, thin space
-        U'\u2212',             // minus sign
-        U'\u20AC', U'\u00BD', U'\u00B2', U'\u00B5', // euro, one half, superscript two, micro
-        U'\u0301',             // combining acute accent
-        U'\U0001F600',         // a face
-        U'\u00E0', U'\uFFFD',
+        U'\uFF17',     U'\uFF10',                       // fullwidth 7 and 0
+        U'\u0667',     U'\u0660',                       // Arabic-Indic 7 and 0
+        U'\u066B',                                      // Arabic decimal separator
+        U'\u00A0',     U'\u2009',                       // no-break space, thin space
+        U'\u2212',                                      // minus sign
+        U'\u20AC',     U'\u00BD', U'\u00B2', U'\u00B5', // euro, one half, superscript two, micro
+        U'\u0301',                                      // combining acute accent
+        U'\U0001F600',                                  // a face
+        U'\u00E0',     U'\uFFFD',
     };
     QString text = chance(noise, 0.5) ? plausibleWeight(noise) : QString();
     const int count = between(noise, 1, 4);
@@ -135,9 +138,8 @@ QString nonAscii(Noise& noise)
 }
 
 // Any characters a number is made of, in any order.
-QString numberCharacters(Noise& noise)
-{
-    static constexpr std::array<char16_t, 18> characters{u'0', u'1', u'2', u'5', u'7', u'9', u',', u'.', u',',
+QString numberCharacters(Noise& noise) {
+    static constexpr std::array<char16_t, 18> characters{u'0', u'1', u'2', u'5', u'7', u'9', u',',  u'.', u',',
                                                          u'.', u'e', u'E', u'+', u'-', u' ', u'\t', u'0', u'1'};
     QString text;
     const int count = between(noise, 0, 12);
@@ -163,10 +165,9 @@ constexpr std::array<TextKind, 12> kinds{{
 
 } // namespace
 
-RandomText randomText(Noise& noise)
-{
-    static const int total = std::accumulate(kinds.begin(), kinds.end(), 0,
-                                             [](int sum, const TextKind& kind) { return sum + kind.weight; });
+RandomText randomText(Noise& noise) {
+    static const int total =
+        std::accumulate(kinds.begin(), kinds.end(), 0, [](int sum, const TextKind& kind) { return sum + kind.weight; });
     int drawn = between(noise, 0, total - 1);
     for (const TextKind& kind : kinds) {
         if (drawn < kind.weight)

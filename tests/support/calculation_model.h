@@ -84,9 +84,9 @@ struct ClassRange {
     double rightBound;
 };
 inline constexpr ClassRange classRanges[] = {
-    {16.0, true, 10, 16},   {16.9, true, 16.1, 16.9}, {18.5, false, 17, 18.4},
-    {24.9, true, 18.5, 24.9}, {29.9, true, 25, 29.9},  {34.9, true, 30, 34.9},
-    {40.0, true, 35, 40},   {49.9, true, 40, 50},     {INFINITY, true, 60, 49.9},
+    {16.0, true, 10, 16},     {16.9, true, 16.1, 16.9}, {18.5, false, 17, 18.4},
+    {24.9, true, 18.5, 24.9}, {29.9, true, 25, 29.9},   {34.9, true, 30, 34.9},
+    {40.0, true, 35, 40},     {49.9, true, 40, 50},     {INFINITY, true, 60, 49.9},
 };
 
 inline int classOf(double indice) {

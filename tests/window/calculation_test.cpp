@@ -30,7 +30,7 @@ struct Results {
 // Class colours as red, green, blue, index 0 to 10.
 const QColor classColours[] = {
     {128, 0, 0}, {255, 0, 0}, {255, 128, 128}, {192, 192, 0}, {0, 255, 0}, {255, 128, 128},
-    {255, 0, 0}, {128, 0, 0}, {64, 0, 0}, {2, 0, 0}, {0, 0, 0},
+    {255, 0, 0}, {128, 0, 0}, {64, 0, 0},      {2, 0, 0},     {0, 0, 0},
 };
 
 // Points inside the three colour boxes, clear of their borders and of the marker's
@@ -83,9 +83,14 @@ private:
     bool showsPictureOf(int categoria) const { return ::showsPictureOf(*control("Image1"), categoria); }
 
     Results results() const {
-        return {control<QLineEdit>("peso")->text(), control<QLineEdit>("altezza")->text(),
-                control("Label3")->text(), control("minP")->text(), control("MaxP")->text(),
-                control("Dp")->text(), control("Sp")->text(), control("tipoT")->text()};
+        return {control<QLineEdit>("peso")->text(),
+                control<QLineEdit>("altezza")->text(),
+                control("Label3")->text(),
+                control("minP")->text(),
+                control("MaxP")->text(),
+                control("Dp")->text(),
+                control("Sp")->text(),
+                control("tipoT")->text()};
     }
 
     void hover(const char* box) {
@@ -127,36 +132,138 @@ void CalculationTest::calculation_data() {
     QTest::addColumn<double>("markerX");
 
     // Index, band, bounds and marker worked out by hand from the weight and height.
-    QTest::newRow("class 1: 40 kg, 175 cm")
-        << "40" << "175" << "40" << "175" << "13,06" << "56,65" << "76,25" << 1 << "10" << "16" << "GRAVE Magrezza" << 2502.0;
-    QTest::newRow("class 2: 51 kg, 175 cm")
-        << "51" << "175" << "51" << "175" << "16,65" << "56,65" << "76,25" << 2 << "16,1" << "16,9" << "Moderata Magrezza" << 3247.5;
-    QTest::newRow("class 3: 55 kg, 175 cm")
-        << "55" << "175" << "55" << "175" << "17,95" << "56,65" << "76,25" << 3 << "17" << "18,4" << "Sottopeso" << 3210.0;
-    QTest::newRow("class 4: 70 kg, 175 cm")
-        << "70" << "175" << "70" << "175" << "22,85" << "56,65" << "76,25" << 4 << "18,5" << "24,9" << "PESO FORMA" << 3214.6875;
-    QTest::newRow("class 5: 85 kg, 175 cm")
-        << "85" << "175" << "85" << "175" << "27,75" << "56,65" << "76,25" << 5 << "25" << "29,9" << "Sovrappeso" << 2717.1429;
-    QTest::newRow("class 6: 100 kg, 175 cm")
-        << "100" << "175" << "100" << "175" << "32,65" << "56,65" << "76,25" << 6 << "30" << "34,9" << QString::fromUtf8("1° Grado Obesità") << 2631.4286;
-    QTest::newRow("class 7: 115 kg, 175 cm")
-        << "115" << "175" << "115" << "175" << "37,55" << "56,65" << "76,25" << 7 << "35" << "40" << QString::fromUtf8("2° Grado Obesità") << 2502.0;
-    QTest::newRow("class 8: 140 kg, 175 cm")
-        << "140" << "175" << "140" << "175" << "45,71" << "56,65" << "76,25" << 8 << "40" << "50" << QString::fromUtf8("Grande Obesità") << 2758.2;
+    QTest::newRow("class 1: 40 kg, 175 cm") << "40"
+                                            << "175"
+                                            << "40"
+                                            << "175"
+                                            << "13,06"
+                                            << "56,65"
+                                            << "76,25" << 1 << "10"
+                                            << "16"
+                                            << "GRAVE Magrezza" << 2502.0;
+    QTest::newRow("class 2: 51 kg, 175 cm") << "51"
+                                            << "175"
+                                            << "51"
+                                            << "175"
+                                            << "16,65"
+                                            << "56,65"
+                                            << "76,25" << 2 << "16,1"
+                                            << "16,9"
+                                            << "Moderata Magrezza" << 3247.5;
+    QTest::newRow("class 3: 55 kg, 175 cm") << "55"
+                                            << "175"
+                                            << "55"
+                                            << "175"
+                                            << "17,95"
+                                            << "56,65"
+                                            << "76,25" << 3 << "17"
+                                            << "18,4"
+                                            << "Sottopeso" << 3210.0;
+    QTest::newRow("class 4: 70 kg, 175 cm") << "70"
+                                            << "175"
+                                            << "70"
+                                            << "175"
+                                            << "22,85"
+                                            << "56,65"
+                                            << "76,25" << 4 << "18,5"
+                                            << "24,9"
+                                            << "PESO FORMA" << 3214.6875;
+    QTest::newRow("class 5: 85 kg, 175 cm") << "85"
+                                            << "175"
+                                            << "85"
+                                            << "175"
+                                            << "27,75"
+                                            << "56,65"
+                                            << "76,25" << 5 << "25"
+                                            << "29,9"
+                                            << "Sovrappeso" << 2717.1429;
+    QTest::newRow("class 6: 100 kg, 175 cm") << "100"
+                                             << "175"
+                                             << "100"
+                                             << "175"
+                                             << "32,65"
+                                             << "56,65"
+                                             << "76,25" << 6 << "30"
+                                             << "34,9" << QString::fromUtf8("1° Grado Obesità") << 2631.4286;
+    QTest::newRow("class 7: 115 kg, 175 cm") << "115"
+                                             << "175"
+                                             << "115"
+                                             << "175"
+                                             << "37,55"
+                                             << "56,65"
+                                             << "76,25" << 7 << "35"
+                                             << "40" << QString::fromUtf8("2° Grado Obesità") << 2502.0;
+    QTest::newRow("class 8: 140 kg, 175 cm") << "140"
+                                             << "175"
+                                             << "140"
+                                             << "175"
+                                             << "45,71"
+                                             << "56,65"
+                                             << "76,25" << 8 << "40"
+                                             << "50" << QString::fromUtf8("Grande Obesità") << 2758.2;
     QTest::newRow("class 9: 180 kg, 175 cm, scale reversed")
-        << "180" << "175" << "180" << "175" << "58,77" << "56,65" << "76,25" << 9 << "60" << "49,9" << QString::fromUtf8("Obesità MOSTUOSA") << 871.4851;
-    QTest::newRow("index exactly 18,5 is the normal class")
-        << "74" << "200" << "74" << "200" << "18,5" << "74" << "99,6" << 4 << "18,5" << "24,9" << "PESO FORMA" << 360.0;
-    QTest::newRow("16,05 is class 2, marker left of the bar")
-        << "64.2" << "200" << "64,2" << "200" << "16,05" << "74" << "99,6" << 2 << "16,1" << "16,9" << "Moderata Magrezza" << 97.5;
-    QTest::newRow("weight with a point is rewritten")
-        << "70.5" << "175" << "70,5" << "175" << "23,02" << "56,65" << "76,25" << 4 << "18,5" << "24,9" << "PESO FORMA" << 3326.25;
-    QTest::newRow("height in metres")
-        << "70" << "1,75" << "70" << "1,75" << "22,85" << "56,65" << "76,25" << 4 << "18,5" << "24,9" << "PESO FORMA" << 3214.6875;
-    QTest::newRow("height in metres with a point is rewritten")
-        << "70" << "1.75" << "70" << "1,75" << "22,85" << "56,65" << "76,25" << 4 << "18,5" << "24,9" << "PESO FORMA" << 3214.6875;
-    QTest::newRow("1.8 m is metres, not 18 cm")
-        << "70" << "1.8" << "70" << "1,8" << "21,6" << "59,94" << "80,67" << 4 << "18,5" << "24,9" << "PESO FORMA" << 2394.375;
+        << "180"
+        << "175"
+        << "180"
+        << "175"
+        << "58,77"
+        << "56,65"
+        << "76,25" << 9 << "60"
+        << "49,9" << QString::fromUtf8("Obesità MOSTUOSA") << 871.4851;
+    QTest::newRow("index exactly 18,5 is the normal class") << "74"
+                                                            << "200"
+                                                            << "74"
+                                                            << "200"
+                                                            << "18,5"
+                                                            << "74"
+                                                            << "99,6" << 4 << "18,5"
+                                                            << "24,9"
+                                                            << "PESO FORMA" << 360.0;
+    QTest::newRow("16,05 is class 2, marker left of the bar") << "64.2"
+                                                              << "200"
+                                                              << "64,2"
+                                                              << "200"
+                                                              << "16,05"
+                                                              << "74"
+                                                              << "99,6" << 2 << "16,1"
+                                                              << "16,9"
+                                                              << "Moderata Magrezza" << 97.5;
+    QTest::newRow("weight with a point is rewritten") << "70.5"
+                                                      << "175"
+                                                      << "70,5"
+                                                      << "175"
+                                                      << "23,02"
+                                                      << "56,65"
+                                                      << "76,25" << 4 << "18,5"
+                                                      << "24,9"
+                                                      << "PESO FORMA" << 3326.25;
+    QTest::newRow("height in metres") << "70"
+                                      << "1,75"
+                                      << "70"
+                                      << "1,75"
+                                      << "22,85"
+                                      << "56,65"
+                                      << "76,25" << 4 << "18,5"
+                                      << "24,9"
+                                      << "PESO FORMA" << 3214.6875;
+    QTest::newRow("height in metres with a point is rewritten") << "70"
+                                                                << "1.75"
+                                                                << "70"
+                                                                << "1,75"
+                                                                << "22,85"
+                                                                << "56,65"
+                                                                << "76,25" << 4 << "18,5"
+                                                                << "24,9"
+                                                                << "PESO FORMA" << 3214.6875;
+    QTest::newRow("1.8 m is metres, not 18 cm") << "70"
+                                                << "1.8"
+                                                << "70"
+                                                << "1,8"
+                                                << "21,6"
+                                                << "59,94"
+                                                << "80,67" << 4 << "18,5"
+                                                << "24,9"
+                                                << "PESO FORMA" << 2394.375;
 }
 
 void CalculationTest::calculation() {
@@ -182,7 +289,8 @@ void CalculationTest::calculation() {
     QCOMPARE(shot.pixelColor(seguePoint), classColours[categoria + 1]);
     // adesso at a point clear of the marker, which lies elsewhere on these rows.
     const QWidget* line = control<QWidget>("Line1");
-    const QPoint clearOfMarker = std::abs(line->geometry().center().x() - adessoPoint.x()) > 10 ? adessoPoint : QPoint(250, 300);
+    const QPoint clearOfMarker =
+        std::abs(line->geometry().center().x() - adessoPoint.x()) > 10 ? adessoPoint : QPoint(250, 300);
     QCOMPARE(shot.pixelColor(clearOfMarker), classColours[categoria]);
 
     // The marker, in front of the bar, centred on its position.
@@ -210,19 +318,55 @@ void CalculationTest::failureKeepsEarlierWrites_data() {
     QTest::addColumn<QString>("boxNamed");
 
     // A height failure comes first, before the weight box is rewritten.
-    QTest::newRow("height not a number") << "70.5" << "alto" << Failure{Input::height, Problem::notANumber} << "70.5" << "alto" << "altezza";
-    QTest::newRow("height empty") << "70.5" << "" << Failure{Input::height, Problem::notANumber} << "70.5" << "" << "altezza";
-    QTest::newRow("height beyond 16 bits") << "70.5" << "40000" << Failure{Input::height, Problem::outOfRange} << "70.5" << "40000" << "altezza";
-    QTest::newRow("height with two commas") << "70" << "1.7.5" << Failure{Input::height, Problem::notANumber} << "70" << "1,7,5" << "altezza";
+    QTest::newRow("height not a number") << "70.5"
+                                         << "alto" << Failure{Input::height, Problem::notANumber} << "70.5"
+                                         << "alto"
+                                         << "altezza";
+    QTest::newRow("height empty") << "70.5"
+                                  << "" << Failure{Input::height, Problem::notANumber} << "70.5"
+                                  << ""
+                                  << "altezza";
+    QTest::newRow("height beyond 16 bits") << "70.5"
+                                           << "40000" << Failure{Input::height, Problem::outOfRange} << "70.5"
+                                           << "40000"
+                                           << "altezza";
+    QTest::newRow("height with two commas") << "70"
+                                            << "1.7.5" << Failure{Input::height, Problem::notANumber} << "70"
+                                            << "1,7,5"
+                                            << "altezza";
     // Later failures leave the rewritten weight in its box.
-    QTest::newRow("height zero") << "70.5" << "0" << Failure{Input::height, Problem::notPositive} << "70,5" << "0" << "altezza";
-    QTest::newRow("height negative") << "70.5" << "-175" << Failure{Input::height, Problem::notPositive} << "70,5" << "-175" << "altezza";
-    QTest::newRow("weight not a number") << "settanta" << "175" << Failure{Input::weight, Problem::notANumber} << "settanta" << "175" << "peso";
-    QTest::newRow("weight empty") << "" << "175" << Failure{Input::weight, Problem::notANumber} << "" << "175" << "peso";
-    QTest::newRow("weight zero") << "0.0" << "175" << Failure{Input::weight, Problem::notPositive} << "0,0" << "175" << "peso";
-    QTest::newRow("weight negative") << "-70" << "175" << Failure{Input::weight, Problem::notPositive} << "-70" << "175" << "peso";
-    QTest::newRow("weight beyond a double") << "1E400" << "175" << Failure{Input::weight, Problem::tooLarge} << "1E400" << "175" << "peso";
-    QTest::newRow("index beyond a double") << "1E300" << "1E-300" << Failure{Input::height, Problem::tooLarge} << "1E300" << "1E-300" << "altezza";
+    QTest::newRow("height zero") << "70.5"
+                                 << "0" << Failure{Input::height, Problem::notPositive} << "70,5"
+                                 << "0"
+                                 << "altezza";
+    QTest::newRow("height negative") << "70.5"
+                                     << "-175" << Failure{Input::height, Problem::notPositive} << "70,5"
+                                     << "-175"
+                                     << "altezza";
+    QTest::newRow("weight not a number") << "settanta"
+                                         << "175" << Failure{Input::weight, Problem::notANumber} << "settanta"
+                                         << "175"
+                                         << "peso";
+    QTest::newRow("weight empty") << ""
+                                  << "175" << Failure{Input::weight, Problem::notANumber} << ""
+                                  << "175"
+                                  << "peso";
+    QTest::newRow("weight zero") << "0.0"
+                                 << "175" << Failure{Input::weight, Problem::notPositive} << "0,0"
+                                 << "175"
+                                 << "peso";
+    QTest::newRow("weight negative") << "-70"
+                                     << "175" << Failure{Input::weight, Problem::notPositive} << "-70"
+                                     << "175"
+                                     << "peso";
+    QTest::newRow("weight beyond a double") << "1E400"
+                                            << "175" << Failure{Input::weight, Problem::tooLarge} << "1E400"
+                                            << "175"
+                                            << "peso";
+    QTest::newRow("index beyond a double") << "1E300"
+                                           << "1E-300" << Failure{Input::height, Problem::tooLarge} << "1E300"
+                                           << "1E-300"
+                                           << "altezza";
 }
 
 void CalculationTest::failureKeepsEarlierWrites() {
@@ -245,7 +389,8 @@ void CalculationTest::failureKeepsEarlierWrites() {
     // The keyboard is back in the box to correct, its text ready to be typed over.
     QTRY_VERIFY(QApplication::focusWidget());
     QCOMPARE(QApplication::focusWidget()->objectName(), boxNamed);
-    QCOMPARE(control<QLineEdit>(qPrintable(boxNamed))->selectedText(), control<QLineEdit>(qPrintable(boxNamed))->text());
+    QCOMPARE(control<QLineEdit>(qPrintable(boxNamed))->selectedText(),
+             control<QLineEdit>(qPrintable(boxNamed))->text());
 
     Results expected = before;
     expected.peso = pesoShown;
@@ -273,8 +418,10 @@ void CalculationTest::twoPressesEqualOne() {
 void CalculationTest::offScaleMarker_data() {
     QTest::addColumn<QString>("weight");
     QTest::addColumn<QString>("height");
-    QTest::newRow("far left of the bar") << "5" << "175";
-    QTest::newRow("class 9 index far beyond 60") << "500" << "250";
+    QTest::newRow("far left of the bar") << "5"
+                                         << "175";
+    QTest::newRow("class 9 index far beyond 60") << "500"
+                                                 << "250";
 }
 
 // The line is put out of sight without ever turning a huge position into a coordinate.
@@ -292,8 +439,12 @@ void CalculationTest::markerBeyondEveryFloat_data() {
     QTest::addColumn<QString>("weight");
     QTest::addColumn<QString>("height");
     QTest::addColumn<QString>("index");
-    QTest::newRow("1E40 kg, 175 cm") << "1E40" << "175" << "3,26530612244898E+39";
-    QTest::newRow("1E300 kg, 1 m") << "1E300" << "1" << "1E+300";
+    QTest::newRow("1E40 kg, 175 cm") << "1E40"
+                                     << "175"
+                                     << "3,26530612244898E+39";
+    QTest::newRow("1E300 kg, 1 m") << "1E300"
+                                   << "1"
+                                   << "1E+300";
 }
 
 // A marker position no float can hold is a weight too large: the index is shown, the
@@ -317,10 +468,24 @@ void CalculationTest::toolTips_data() {
     QTest::addColumn<QString>("poiTip");
     QTest::addColumn<QString>("adessoTip");
     QTest::addColumn<QString>("segueTip");
-    QTest::newRow("before any calculation") << "" << "" << "" << "" << "";
-    QTest::newRow("class 1") << "40" << "175" << "INVISIBILE" << "GRAVE Magrezza" << "Moderata Magrezza";
-    QTest::newRow("class 4") << "70" << "175" << "Sottopeso" << "PESO FORMA" << "Sovrappeso";
-    QTest::newRow("class 9") << "180" << "175" << QString::fromUtf8("Grande Obesità") << QString::fromUtf8("Obesità MOSTUOSA") << "ABNORME";
+    QTest::newRow("before any calculation") << ""
+                                            << ""
+                                            << ""
+                                            << ""
+                                            << "";
+    QTest::newRow("class 1") << "40"
+                             << "175"
+                             << "INVISIBILE"
+                             << "GRAVE Magrezza"
+                             << "Moderata Magrezza";
+    QTest::newRow("class 4") << "70"
+                             << "175"
+                             << "Sottopeso"
+                             << "PESO FORMA"
+                             << "Sovrappeso";
+    QTest::newRow("class 9") << "180"
+                             << "175" << QString::fromUtf8("Grande Obesità") << QString::fromUtf8("Obesità MOSTUOSA")
+                             << "ABNORME";
 }
 
 void CalculationTest::toolTips() {

@@ -121,8 +121,8 @@ void FormTest::geometry_data() {
     QTest::addColumn<int>("tabIndex");
     QTest::addColumn<QString>("text");
 
-    const auto row = [](const char* name, const char* container, int left, int top, int width, int height,
-                        int tabIndex, const char* text) {
+    const auto row = [](const char* name, const char* container, int left, int top, int width, int height, int tabIndex,
+                        const char* text) {
         QTest::newRow(name) << QString::fromLatin1(container) << QRect(left, top, width, height) << tabIndex
                             << QString::fromUtf8(text);
     };
@@ -165,7 +165,8 @@ void FormTest::geometry() {
 
     QCOMPARE(widget->parentWidget()->objectName(), container);
     const auto pixels = [](int value) { return qRound(value / 15.0); };
-    const QRect expected(pixels(twips.left()), pixels(twips.top()), pixels(twips.left() + twips.width()) - pixels(twips.left()),
+    const QRect expected(pixels(twips.left()), pixels(twips.top()),
+                         pixels(twips.left() + twips.width()) - pixels(twips.left()),
                          pixels(twips.top() + twips.height()) - pixels(twips.top()));
     QCOMPARE(QRect(widget->mapTo(window_.get(), QPoint(0, 0)), widget->size()), expected);
     QCOMPARE(zorvel::controlDesign(name).tabIndex, tabIndex);
@@ -247,19 +248,32 @@ void FormTest::appearance() {
 void FormTest::stacking_data() {
     QTest::addColumn<QString>("front");
     QTest::addColumn<QString>("back");
-    QTest::newRow("poi over adesso") << "poi" << "adesso";
-    QTest::newRow("segue over adesso") << "segue" << "adesso";
-    QTest::newRow("Label3 over Shape1") << "Label3" << "Shape1";
-    QTest::newRow("Label6 over Shape1") << "Label6" << "Shape1";
-    QTest::newRow("Image1 over Shape2") << "Image1" << "Shape2";
-    QTest::newRow("Line1 over adesso") << "Line1" << "adesso";
-    QTest::newRow("Line1 over poi") << "Line1" << "poi";
-    QTest::newRow("poi over prima") << "poi" << "prima";
-    QTest::newRow("adesso over ora") << "adesso" << "ora";
-    QTest::newRow("segue over dopo") << "segue" << "dopo";
-    QTest::newRow("peso over Label1") << "peso" << "Label1";
-    QTest::newRow("Command1 over Label2") << "Command1" << "Label2";
-    QTest::newRow("Frame1 over Shape2") << "Frame1" << "Shape2";
+    QTest::newRow("poi over adesso") << "poi"
+                                     << "adesso";
+    QTest::newRow("segue over adesso") << "segue"
+                                       << "adesso";
+    QTest::newRow("Label3 over Shape1") << "Label3"
+                                        << "Shape1";
+    QTest::newRow("Label6 over Shape1") << "Label6"
+                                        << "Shape1";
+    QTest::newRow("Image1 over Shape2") << "Image1"
+                                        << "Shape2";
+    QTest::newRow("Line1 over adesso") << "Line1"
+                                       << "adesso";
+    QTest::newRow("Line1 over poi") << "Line1"
+                                    << "poi";
+    QTest::newRow("poi over prima") << "poi"
+                                    << "prima";
+    QTest::newRow("adesso over ora") << "adesso"
+                                     << "ora";
+    QTest::newRow("segue over dopo") << "segue"
+                                     << "dopo";
+    QTest::newRow("peso over Label1") << "peso"
+                                      << "Label1";
+    QTest::newRow("Command1 over Label2") << "Command1"
+                                          << "Label2";
+    QTest::newRow("Frame1 over Shape2") << "Frame1"
+                                        << "Shape2";
 }
 
 void FormTest::stacking() {
@@ -394,19 +408,32 @@ void FormTest::resultsShownWhole_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<Shown>("shown");
     using enum Shown;
-    QTest::newRow("index 22,85") << "Label3" << "22,85" << asDesigned;
-    QTest::newRow("index 133,33") << "Label3" << "133,33" << asDesigned;
-    QTest::newRow("index 40312420,89") << "Label3" << "40312420,89" << shortened;
-    QTest::newRow("index 3,26530612244898E+16") << "Label3" << "3,26530612244898E+16" << shortened;
-    QTest::newRow("lowest 56,65") << "minP" << "56,65" << asDesigned;
-    QTest::newRow("lowest 115,63") << "minP" << "115,63" << asDesigned;
-    QTest::newRow("lowest 1986301,13") << "minP" << "1986301,13" << smaller;
-    QTest::newRow("highest 2673453,07") << "MaxP" << "2673453,07" << smaller;
-    QTest::newRow("highest 7,98368098147048E+15") << "MaxP" << "7,98368098147048E+15" << shortened;
-    QTest::newRow("left bound 18,5") << "Dp" << "18,5" << asDesigned;
-    QTest::newRow("left bound 1000,5") << "Dp" << "1000,5" << smaller;
-    QTest::newRow("right bound 49,9") << "Sp" << "49,9" << asDesigned;
-    QTest::newRow("class Obesità MOSTUOSA") << "tipoT" << "Obesità MOSTUOSA" << asDesigned;
+    QTest::newRow("index 22,85") << "Label3"
+                                 << "22,85" << asDesigned;
+    QTest::newRow("index 133,33") << "Label3"
+                                  << "133,33" << asDesigned;
+    QTest::newRow("index 40312420,89") << "Label3"
+                                       << "40312420,89" << shortened;
+    QTest::newRow("index 3,26530612244898E+16") << "Label3"
+                                                << "3,26530612244898E+16" << shortened;
+    QTest::newRow("lowest 56,65") << "minP"
+                                  << "56,65" << asDesigned;
+    QTest::newRow("lowest 115,63") << "minP"
+                                   << "115,63" << asDesigned;
+    QTest::newRow("lowest 1986301,13") << "minP"
+                                       << "1986301,13" << smaller;
+    QTest::newRow("highest 2673453,07") << "MaxP"
+                                        << "2673453,07" << smaller;
+    QTest::newRow("highest 7,98368098147048E+15") << "MaxP"
+                                                  << "7,98368098147048E+15" << shortened;
+    QTest::newRow("left bound 18,5") << "Dp"
+                                     << "18,5" << asDesigned;
+    QTest::newRow("left bound 1000,5") << "Dp"
+                                       << "1000,5" << smaller;
+    QTest::newRow("right bound 49,9") << "Sp"
+                                      << "49,9" << asDesigned;
+    QTest::newRow("class Obesità MOSTUOSA") << "tipoT"
+                                            << "Obesità MOSTUOSA" << asDesigned;
     QTest::newRow("class name longer than the window") << "tipoT" << QString(60, QLatin1Char('W')) << shortened;
 }
 
@@ -575,10 +602,10 @@ void FormTest::textsReadableUnderAnyTheme() {
         }
         const QColor background = mostCommonColour(area.intersected(window_->rect()));
         const double ratio = contrast(widget->palette().color(role), background);
-        QVERIFY2(ratio >= 4.5, qPrintable(QStringLiteral("%1: %2 on %3, %4:1")
-                                              .arg(design.name.data(), widget->palette().color(role).name(),
-                                                   background.name())
-                                              .arg(ratio)));
+        QVERIFY2(ratio >= 4.5,
+                 qPrintable(QStringLiteral("%1: %2 on %3, %4:1")
+                                .arg(design.name.data(), widget->palette().color(role).name(), background.name())
+                                .arg(ratio)));
     }
     QCOMPARE(control("Line1")->palette().color(QPalette::WindowText), QColor(Qt::black));
 }

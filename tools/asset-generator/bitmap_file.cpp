@@ -11,13 +11,9 @@ constexpr std::int32_t pixelsPerMetre = 2834;
 constexpr std::uint32_t noCompression = 0; // BI_RGB
 } // namespace
 
-int bitmapRowStride(int width, int bitsPerPixel)
-{
-    return (width * bitsPerPixel + 31) / 32 * 4;
-}
+int bitmapRowStride(int width, int bitsPerPixel) { return (width * bitsPerPixel + 31) / 32 * 4; }
 
-void appendBitmapInfoHeader(QByteArray& out, int width, int height, int bitsPerPixel, int imageBytes)
-{
+void appendBitmapInfoHeader(QByteArray& out, int width, int height, int bitsPerPixel, int imageBytes) {
     appendU32(out, infoHeaderBytes);
     appendI32(out, width);
     appendI32(out, height); // positive: the rows are stored bottom-up
@@ -31,8 +27,7 @@ void appendBitmapInfoHeader(QByteArray& out, int width, int height, int bitsPerP
     appendU32(out, 0); // important colours
 }
 
-QByteArray bitmapFile(const QImage& image)
-{
+QByteArray bitmapFile(const QImage& image) {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
     const int stride = bitmapRowStride(rgb.width(), 24);
     const int pixelBytes = stride * rgb.height();

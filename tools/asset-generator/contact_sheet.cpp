@@ -11,8 +11,7 @@ constexpr int zoom = 2;
 constexpr int gap = 12;
 } // namespace
 
-QImage contactSheet(const std::vector<QImage>& classPictures, const QImage& icon)
-{
+QImage contactSheet(const std::vector<QImage>& classPictures, const QImage& icon) {
     const int cellWidth = static_cast<int>(shownWidth) * zoom;
     const int cellHeight = static_cast<int>(shownHeight) * zoom;
     const int count = static_cast<int>(classPictures.size());

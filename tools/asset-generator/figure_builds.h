@@ -10,17 +10,17 @@ namespace zorvel::generator {
 // shows every picture in, 89 x 129, whatever the picture's own proportions.
 struct FigureBuild {
     int pictureId;
-    QSize pictureSize;    // the stored bitmap's width and height, in pixels
+    QSize pictureSize; // the stored bitmap's width and height, in pixels
     double headHalfWidth;
     double shoulderHalfWidth;
     double bellyHalfWidth; // at the belly's widest row
     double hipHalfWidth;
-    double bellySag;       // how far the belly hangs over the belt
+    double bellySag; // how far the belly hangs over the belt
     double armWidth;
     double legWidth;
-    double stoop;          // 0 upright, 1 head sunk and shoulders hunched
-    double stride;         // 0 standing, 1 caught in mid-stride
-    double smile;          // -1 glum, 0 straight, 1 broad smile
+    double stoop;  // 0 upright, 1 head sunk and shoulders hunched
+    double stride; // 0 standing, 1 caught in mid-stride
+    double smile;  // -1 glum, 0 straight, 1 broad smile
 };
 
 // The nine classes from very thin to very fat, in class order.

@@ -39,20 +39,11 @@ constexpr double kneeY = 99;
 constexpr double ankleY = 117;
 
 // The row of the belly's widest point: a heavier belly sits lower.
-double bellyRow(const FigureBuild& b)
-{
-    return 56.0 + 1.4 * b.bellySag;
-}
+double bellyRow(const FigureBuild& b) { return 56.0 + 1.4 * b.bellySag; }
 
-double collarHalfWidth(const FigureBuild& b)
-{
-    return 3.0 + b.headHalfWidth * 0.25;
-}
+double collarHalfWidth(const FigureBuild& b) { return 3.0 + b.headHalfWidth * 0.25; }
 
-QPointF onSide(double sign, double dx, double y)
-{
-    return {centreX + sign * dx, y};
-}
+QPointF onSide(double sign, double dx, double y) { return {centreX + sign * dx, y}; }
 
 // A limb: a chain of joints drawn as a thick line with rounded joints.
 struct Stroke {
@@ -61,8 +52,7 @@ struct Stroke {
     Qt::PenCapStyle cap;
 };
 
-Stroke limb(std::initializer_list<QPointF> joints, double width, Qt::PenCapStyle cap = Qt::RoundCap)
-{
+Stroke limb(std::initializer_list<QPointF> joints, double width, Qt::PenCapStyle cap = Qt::RoundCap) {
     Stroke stroke{QPainterPath(), width, cap};
     auto joint = joints.begin();
     stroke.centreLine.moveTo(*joint);
@@ -75,8 +65,7 @@ Stroke limb(std::initializer_list<QPointF> joints, double width, Qt::PenCapStyle
 // then every fill over the inner half of the outlines, so no seams show where
 // the pieces meet.
 void drawPiece(QPainter& painter, const std::vector<QPainterPath>& shapes, const std::vector<Stroke>& strokes,
-               const QColor& fill)
-{
+               const QColor& fill) {
     constexpr double outlinePass = 2 * outlineWidth; // half of it shows outside the fill
     for (const QPainterPath& shape : shapes)
         painter.strokePath(shape, QPen(outlineColour, outlinePass, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -89,34 +78,29 @@ void drawPiece(QPainter& painter, const std::vector<QPainterPath>& shapes, const
         painter.strokePath(stroke.centreLine, QPen(fill, stroke.width, Qt::SolidLine, stroke.cap, Qt::RoundJoin));
 }
 
-QPainterPath ellipse(QPointF centre, double halfWidth, double halfHeight)
-{
+QPainterPath ellipse(QPointF centre, double halfWidth, double halfHeight) {
     QPainterPath path;
     path.addEllipse(centre, halfWidth, halfHeight);
     return path;
 }
 
-QPainterPath mirrored(const QPainterPath& path)
-{
+QPainterPath mirrored(const QPainterPath& path) {
     return QTransform().translate(centreX, 0).scale(-1, 1).translate(-centreX, 0).map(path);
 }
 
-void drawPart(QPainter& painter, const QPainterPath& path, const QColor& fill)
-{
+void drawPart(QPainter& painter, const QPainterPath& path, const QColor& fill) {
     painter.setPen(QPen(outlineColour, outlineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(fill);
     painter.drawPath(path);
 }
 
-void drawLine(QPainter& painter, const QPainterPath& path, double width = detailWidth)
-{
+void drawLine(QPainter& painter, const QPainterPath& path, double width = detailWidth) {
     painter.setPen(QPen(outlineColour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(path);
 }
 
-void fillShape(QPainter& painter, const QPainterPath& path, const QColor& fill)
-{
+void fillShape(QPainter& painter, const QPainterPath& path, const QColor& fill) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(fill);
     painter.drawPath(path);
@@ -131,8 +115,7 @@ struct Skeleton {
     double headTop;
 };
 
-Skeleton skeletonOf(const FigureBuild& b)
-{
+Skeleton skeletonOf(const FigureBuild& b) {
     Skeleton s{};
     s.headTop = 4.0 + 4.0 * b.stoop + 0.3 * b.bellySag; // heavy men have short necks
     const double droop = 3.0 * b.stoop;
@@ -143,7 +126,8 @@ Skeleton skeletonOf(const FigureBuild& b)
         const double elbowOut = std::max(b.shoulderHalfWidth - 0.5, b.bellyHalfWidth * 0.97) + b.armWidth * 0.5;
         const double wristOut = std::max(b.hipHalfWidth + 0.5, b.bellyHalfWidth * 0.9) + b.armWidth * 0.55;
         // The shoulder joint sits low enough for the arm's rounded top to stay under the shirt.
-        s.shoulder[side] = onSide(sign, b.shoulderHalfWidth - b.armWidth * 0.6, shoulderLineY + 2.5 + b.armWidth * 0.6 + droop);
+        s.shoulder[side] =
+            onSide(sign, b.shoulderHalfWidth - b.armWidth * 0.6, shoulderLineY + 2.5 + b.armWidth * 0.6 + droop);
         s.elbow[side] = onSide(sign, elbowOut, std::max(53.0, bellyY - 2.0));
         s.wrist[side] = onSide(sign, wristOut, 72.0 + 0.5 * b.bellySag);
         if (b.stoop > 0) {
@@ -175,8 +159,7 @@ Skeleton skeletonOf(const FigureBuild& b)
     return s;
 }
 
-void paintLegs(QPainter& painter, const FigureBuild& b, const Skeleton& s)
-{
+void paintLegs(QPainter& painter, const FigureBuild& b, const Skeleton& s) {
     QPainterPath trousers;
     trousers.addRoundedRect(QRectF(centreX - b.hipHalfWidth, beltY - 2, 2 * b.hipHalfWidth, crotchY - beltY + 2), 3, 3);
     std::vector<Stroke> legs;
@@ -199,8 +182,7 @@ void paintLegs(QPainter& painter, const FigureBuild& b, const Skeleton& s)
     }
 }
 
-QPainterPath torsoOutline(const FigureBuild& b)
-{
+QPainterPath torsoOutline(const FigureBuild& b) {
     const double neckHalf = collarHalfWidth(b);
     const double shoulderY = shoulderLineY + 3.0 * b.stoop; // a stooping man's shoulders droop
     const double bellyY = bellyRow(b);
@@ -210,20 +192,17 @@ QPainterPath torsoOutline(const FigureBuild& b)
     half.moveTo(centreX, shoulderLineY);
     half.lineTo(centreX - neckHalf, shoulderLineY - 1);
     half.quadTo(centreX - b.shoulderHalfWidth + 2, shoulderY - 1, centreX - b.shoulderHalfWidth, shoulderY + 4);
-    half.cubicTo(centreX - b.shoulderHalfWidth - 0.3, shoulderY + 12,
-                 centreX - b.bellyHalfWidth, bellyY - 10 - b.bellySag,
-                 centreX - b.bellyHalfWidth, bellyY);
-    half.cubicTo(centreX - b.bellyHalfWidth, bellyY + 6 + b.bellySag,
-                 centreX - b.hipHalfWidth - 0.5 * b.bellySag, hemY + b.bellySag * 0.6,
-                 centreX - b.hipHalfWidth + 0.5, hemY);
+    half.cubicTo(centreX - b.shoulderHalfWidth - 0.3, shoulderY + 12, centreX - b.bellyHalfWidth,
+                 bellyY - 10 - b.bellySag, centreX - b.bellyHalfWidth, bellyY);
+    half.cubicTo(centreX - b.bellyHalfWidth, bellyY + 6 + b.bellySag, centreX - b.hipHalfWidth - 0.5 * b.bellySag,
+                 hemY + b.bellySag * 0.6, centreX - b.hipHalfWidth + 0.5, hemY);
     half.quadTo(centreX - b.hipHalfWidth * 0.5, hemY + hemDip, centreX, hemY + hemDip);
     half.closeSubpath();
     return half.united(mirrored(half)).simplified();
 }
 
 // The shirt: body and short sleeves in one piece, over the upper arms.
-void paintShirt(QPainter& painter, const FigureBuild& b, const Skeleton& s)
-{
+void paintShirt(QPainter& painter, const FigureBuild& b, const Skeleton& s) {
     const QPainterPath body = torsoOutline(b);
     std::vector<Stroke> sleeves;
     for (int side = 0; side < 2; ++side) {
@@ -237,7 +216,8 @@ void paintShirt(QPainter& painter, const FigureBuild& b, const Skeleton& s)
     if (b.bellySag > 0) {
         // The round of a heavy belly: a shade along its underside and a crease.
         const double bellyY = bellyRow(b);
-        QPainterPath lit = ellipse({centreX, bellyY - 2.5}, b.bellyHalfWidth * 0.93, hemY - bellyY + 1.5 + 0.6 * b.bellySag);
+        QPainterPath lit =
+            ellipse({centreX, bellyY - 2.5}, b.bellyHalfWidth * 0.93, hemY - bellyY + 1.5 + 0.6 * b.bellySag);
         QPainterPath lower;
         lower.addRect(QRectF(0, bellyY - 4, shownWidth, shownHeight));
         fillShape(painter, body.subtracted(lit).intersected(lower).simplified(), shirtShadeColour);
@@ -253,14 +233,12 @@ void paintShirt(QPainter& painter, const FigureBuild& b, const Skeleton& s)
     drawLine(painter, collar);
 }
 
-void paintArms(QPainter& painter, const FigureBuild& b, const Skeleton& s)
-{
+void paintArms(QPainter& painter, const FigureBuild& b, const Skeleton& s) {
     for (int side = 0; side < 2; ++side)
         drawPiece(painter, {}, {limb({s.shoulder[side], s.elbow[side], s.wrist[side]}, b.armWidth)}, skinColour);
 }
 
-void paintHands(QPainter& painter, const FigureBuild& b, const Skeleton& s)
-{
+void paintHands(QPainter& painter, const FigureBuild& b, const Skeleton& s) {
     for (int side = 0; side < 2; ++side) {
         const QPointF forearm = s.wrist[side] - s.elbow[side];
         const double length = std::max(1.0, std::hypot(forearm.x(), forearm.y()));
@@ -269,15 +247,15 @@ void paintHands(QPainter& painter, const FigureBuild& b, const Skeleton& s)
     }
 }
 
-void paintHead(QPainter& painter, const FigureBuild& b, const Skeleton& s)
-{
+void paintHead(QPainter& painter, const FigureBuild& b, const Skeleton& s) {
     const double w = b.headHalfWidth;
     const double halfHeight = 9.6 + 0.15 * w;
     const QPointF centre(centreX, s.headTop + halfHeight);
 
     QPainterPath neck;
     const double neckHalf = 2.2 + w * 0.25 + 0.25 * b.bellySag;
-    neck.addRect(QRectF(centreX - neckHalf, centre.y() + halfHeight - 4, 2 * neckHalf, shoulderLineY + 6 - centre.y() - halfHeight));
+    neck.addRect(QRectF(centreX - neckHalf, centre.y() + halfHeight - 4, 2 * neckHalf,
+                        shoulderLineY + 6 - centre.y() - halfHeight));
     drawPart(painter, neck, skinColour);
 
     painter.save();
@@ -304,8 +282,8 @@ void paintHead(QPainter& painter, const FigureBuild& b, const Skeleton& s)
     for (double side : {-1.0, 1.0})
         sideburns.addRect(QRectF(centreX + side * (w + 1.0) - (side < 0 ? 0.0 : w * 0.2 + 1.0), centre.y() - halfHeight,
                                  w * 0.2 + 1.0, halfHeight - 1.0));
-    const QPainterPath hair = ellipse(centre + QPointF(0, -0.5), w + 0.7, halfHeight + 0.7)
-                                  .intersected(top.united(fringe).united(sideburns));
+    const QPainterPath hair =
+        ellipse(centre + QPointF(0, -0.5), w + 0.7, halfHeight + 0.7).intersected(top.united(fringe).united(sideburns));
     drawPart(painter, hair.simplified(), hairColour);
 
     // Features; a stooping man looks down, so his sit lower.
@@ -344,22 +322,21 @@ void paintHead(QPainter& painter, const FigureBuild& b, const Skeleton& s)
     painter.restore();
 }
 
-void fillBackground(QImage& image, std::uint32_t noiseStart)
-{
+void fillBackground(QImage& image, std::uint32_t noiseStart) {
     Noise noise(noiseStart);
     for (int y = 0; y < image.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
             const int grain = noise.next(largestGrain);
-            row[x] = qRgb(backgroundColour.red() + grain, backgroundColour.green() + grain, backgroundColour.blue() + grain);
+            row[x] =
+                qRgb(backgroundColour.red() + grain, backgroundColour.green() + grain, backgroundColour.blue() + grain);
         }
     }
 }
 
 } // namespace
 
-QImage paintFigure(const FigureBuild& build)
-{
+QImage paintFigure(const FigureBuild& build) {
     QImage image(build.pictureSize, QImage::Format_RGB32);
     fillBackground(image, 0x9E3779B9u * static_cast<std::uint32_t>(build.pictureId));
 

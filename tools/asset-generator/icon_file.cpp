@@ -13,8 +13,7 @@ constexpr int directoryHeaderBytes = 6;
 constexpr int fileEntryBytes = 16;
 
 // The AND mask: one bit per pixel, set where the background shows through.
-void appendMask(QByteArray& out, const QImage& image, bool honourTransparency)
-{
+void appendMask(QByteArray& out, const QImage& image, bool honourTransparency) {
     const int stride = bitmapRowStride(image.width(), 1);
     for (int y = image.height() - 1; y >= 0; --y) {
         QByteArray row(stride, '\0');
@@ -26,15 +25,13 @@ void appendMask(QByteArray& out, const QImage& image, bool honourTransparency)
     }
 }
 
-void appendImageHeader(QByteArray& out, const QImage& image, int bitsPerPixel)
-{
+void appendImageHeader(QByteArray& out, const QImage& image, int bitsPerPixel) {
     const int colourBytes = bitmapRowStride(image.width(), bitsPerPixel) * image.height();
     const int maskBytes = bitmapRowStride(image.width(), 1) * image.height();
     appendBitmapInfoHeader(out, image.width(), 2 * image.height(), bitsPerPixel, colourBytes + maskBytes);
 }
 
-void appendDirectoryHeader(QByteArray& out, std::size_t count)
-{
+void appendDirectoryHeader(QByteArray& out, std::size_t count) {
     appendU16(out, 0);
     appendU16(out, iconType);
     appendU16(out, static_cast<std::uint16_t>(count));
@@ -42,8 +39,7 @@ void appendDirectoryHeader(QByteArray& out, std::size_t count)
 
 // Width, height, colour count, reserved, planes, bits per pixel, byte size:
 // common to the file's directory and the group resource.
-void appendEntryCommon(QByteArray& out, const IconImage& image)
-{
+void appendEntryCommon(QByteArray& out, const IconImage& image) {
     appendU8(out, static_cast<std::uint8_t>(image.size)); // 256 would be stored as 0
     appendU8(out, static_cast<std::uint8_t>(image.size));
     appendU8(out, 0); // colour count: 0 for 256 colours and more
@@ -55,8 +51,7 @@ void appendEntryCommon(QByteArray& out, const IconImage& image)
 
 } // namespace
 
-IconImage indexedIconImage(const QImage& source)
-{
+IconImage indexedIconImage(const QImage& source) {
     const QImage image = source.convertToFormat(QImage::Format_ARGB32);
     QByteArray out;
     appendImageHeader(out, image, 8);
@@ -81,8 +76,7 @@ IconImage indexedIconImage(const QImage& source)
     return {image.width(), 8, out};
 }
 
-IconImage trueColourIconImage(const QImage& source, int bitsPerPixel)
-{
+IconImage trueColourIconImage(const QImage& source, int bitsPerPixel) {
     const QImage image = source.convertToFormat(QImage::Format_RGB32);
     const int bytesPerPixel = bitsPerPixel / 8;
     const int stride = bitmapRowStride(image.width(), bitsPerPixel);
@@ -104,8 +98,7 @@ IconImage trueColourIconImage(const QImage& source, int bitsPerPixel)
     return {image.width(), bitsPerPixel, out};
 }
 
-QByteArray iconFile(const std::vector<IconImage>& images)
-{
+QByteArray iconFile(const std::vector<IconImage>& images) {
     QByteArray out;
     appendDirectoryHeader(out, images.size());
     std::uint32_t offset = directoryHeaderBytes + fileEntryBytes * static_cast<std::uint32_t>(images.size());
@@ -119,8 +112,7 @@ QByteArray iconFile(const std::vector<IconImage>& images)
     return out;
 }
 
-QByteArray iconGroupResource(const std::vector<IconImage>& images, int firstId)
-{
+QByteArray iconGroupResource(const std::vector<IconImage>& images, int firstId) {
     QByteArray out;
     appendDirectoryHeader(out, images.size());
     int id = firstId;

@@ -10,8 +10,7 @@ const QColor iconBackgroundColour(250, 250, 247);
 constexpr int iconSizes[] = {48, 32, 16};
 } // namespace
 
-QImage renderScale(const QString& svgPath, int size)
-{
+QImage renderScale(const QString& svgPath, int size) {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QSvgRenderer renderer(svgPath);
@@ -22,8 +21,7 @@ QImage renderScale(const QString& svgPath, int size)
     return image.convertToFormat(QImage::Format_ARGB32);
 }
 
-QImage onIconBackground(const QImage& transparent)
-{
+QImage onIconBackground(const QImage& transparent) {
     QImage opaque(transparent.size(), QImage::Format_RGB32);
     opaque.fill(iconBackgroundColour);
     QPainter painter(&opaque);
@@ -31,8 +29,7 @@ QImage onIconBackground(const QImage& transparent)
     return opaque;
 }
 
-std::vector<IconImage> applicationIconImages(const QString& svgPath)
-{
+std::vector<IconImage> applicationIconImages(const QString& svgPath) {
     std::vector<IconImage> images;
     for (const int size : iconSizes) {
         const QImage scale = renderScale(svgPath, size);

@@ -23,8 +23,7 @@ constexpr int firstIconResourceId = 30001;
 constexpr int desktopIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
 constexpr int dotsPerMetre = 3780; // 96 dots per inch
 
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
+bool writeFile(const QString& path, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
@@ -34,8 +33,7 @@ bool writeFile(const QString& path, const QByteArray& bytes)
     return true;
 }
 
-bool writeImage(const QString& path, QImage image)
-{
+bool writeImage(const QString& path, QImage image) {
     // A new image takes its resolution from the screen; the files keep 96 dots per
     // inch whatever screen the generator runs on.
     image.setDotsPerMeterX(dotsPerMetre);
@@ -50,8 +48,7 @@ bool writeImage(const QString& path, QImage image)
 
 } // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     QGuiApplication application(argc, argv);
     if (argc != 2 && argc != 3) {
         std::fprintf(stderr, "usage: %s <project source dir> [<output dir>]\n", argv[0]);
@@ -81,8 +78,8 @@ int main(int argc, char* argv[])
                     iconGroupResource(iconImages, firstIconResourceId));
     for (std::size_t index = 0; index < iconImages.size(); ++index) {
         const int id = firstIconResourceId + static_cast<int>(index);
-        ok &= writeFile(root.filePath(QStringLiteral("packaging/windows/icon/%1.bin").arg(id)),
-                        iconImages[index].bytes);
+        ok &=
+            writeFile(root.filePath(QStringLiteral("packaging/windows/icon/%1.bin").arg(id)), iconImages[index].bytes);
     }
 
     for (const int size : desktopIconSizes)

@@ -11,8 +11,7 @@ public:
     explicit Noise(std::uint32_t start) : state_(start != 0 ? start : 0x6D2B79F5u) {}
 
     // A whole number from -spread to +spread.
-    int next(int spread)
-    {
+    int next(int spread) {
         state_ ^= state_ << 13;
         state_ ^= state_ >> 17;
         state_ ^= state_ << 5;

@@ -4,8 +4,7 @@ namespace zorvel::generator {
 
 namespace {
 
-Palette buildPalette()
-{
+Palette buildPalette() {
     Palette palette{};
     int index = 0;
     for (int red = 0; red < 6; ++red)
@@ -20,8 +19,7 @@ Palette buildPalette()
     return palette;
 }
 
-int squaredDistance(QRgb a, QRgb b)
-{
+int squaredDistance(QRgb a, QRgb b) {
     const int red = qRed(a) - qRed(b);
     const int green = qGreen(a) - qGreen(b);
     const int blue = qBlue(a) - qBlue(b);
@@ -30,14 +28,12 @@ int squaredDistance(QRgb a, QRgb b)
 
 } // namespace
 
-const Palette& iconPalette()
-{
+const Palette& iconPalette() {
     static const Palette palette = buildPalette();
     return palette;
 }
 
-int nearestPaletteIndex(QRgb colour)
-{
+int nearestPaletteIndex(QRgb colour) {
     const Palette& palette = iconPalette();
     int best = 0;
     for (int index = 1; index < static_cast<int>(palette.size()); ++index)
