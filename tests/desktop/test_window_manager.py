@@ -21,6 +21,26 @@ MOTIF_FUNCTION = {"all": 1, "minimize": 8, "maximize": 16}
 MOTIF_DECORATION = {"all": 1, "minimize": 32, "maximize": 64}
 
 
+
+def wait_until_centred_in_frame(session, window):
+    """Waits until the window stands centred by the frame the window manager draws,
+    which the program places it by once the frame is announced."""
+    screen_width, screen_height = session.screen
+    frame = wait_for("the window manager to frame the window",
+                     lambda: session.cardinals(window, "_NET_FRAME_EXTENTS"))
+    left, right, top, bottom = frame
+
+    def offset():
+        x, y, width, height = session.geometry(window)
+        return (x - left + (left + width + right) / 2 - screen_width / 2,
+                y - top + (top + height + bottom) / 2 - screen_height / 2)
+    try:
+        wait_for("the window to stand centred", lambda: all(abs(d) <= 1 for d in offset()), timeout=30)
+    except AssertionError:
+        x, y, _, _ = session.geometry(window)
+        raise AssertionError(f"client area at {x}, {y} with frame {frame}, {offset()} off centre "
+                             f"on a {screen_width} x {screen_height} screen") from None
+
 class WindowManagerTest(ProgramTestCase):
 
     def test_asks_to_stay_above_without_a_task_bar_entry(self):
@@ -52,6 +72,8 @@ class WindowManagerTest(ProgramTestCase):
                 self.assertIn(f"program specified {kind} size: {width} by {height}", hints)
 
     def test_can_be_moved_but_not_resized_from_outside(self):
+        # A person can only drag the window once it is framed and in place.
+        wait_until_centred_in_frame(self.session, self.window)
         x, y, _, _ = self.session.geometry(self.window)
         self.session.run("xdotool", "windowsize", str(self.window), "500", "450")
         # The window manager answers requests in order: once the move is done,
@@ -125,31 +147,18 @@ class CentringTest(unittest.TestCase):
 
     def test_every_start_is_centred_in_its_frame(self):
         with XSession() as session:
-            screen_width, screen_height = session.screen
             misplaced = []
             for start in range(self.STARTS):
                 program = session.start(program_command())
                 window = session.wait_for_window("Zorvel", owner=program)
-                # Centred by the frame, once the window manager has drawn one.
-                frame = wait_for("the window manager to frame the window",
-                                 lambda: session.cardinals(window, "_NET_FRAME_EXTENTS"))
-                left, right, top, bottom = frame
-
-                def offset():
-                    x, y, width, height = session.geometry(window)
-                    return (x - left + (left + width + right) / 2 - screen_width / 2,
-                            y - top + (top + height + bottom) / 2 - screen_height / 2)
                 try:
-                    wait_for("the window to stand centred",
-                             lambda: all(abs(d) <= 1 for d in offset()), timeout=30)
-                except AssertionError:
-                    x, y, _, _ = session.geometry(window)
-                    misplaced.append(f"start {start + 1}: client area at {x}, {y} with frame "
-                                     f"{frame}, {offset()} off centre")
+                    wait_until_centred_in_frame(session, window)
+                except AssertionError as misplacement:
+                    misplaced.append(f"start {start + 1}: {misplacement}")
                 program.terminate()
                 program.wait(timeout=30)
                 wait_for("the window to go", lambda: window not in session.visible_windows("Zorvel"))
-            self.assertEqual(misplaced, [], f"on a {screen_width} x {screen_height} screen")
+            self.assertEqual(misplaced, [])
 
 
 class MinimisingTest(ProgramTestCase):
