@@ -9,6 +9,7 @@
 #include "evaluation/evaluation.h"
 #include "evaluation/weight_classes.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -18,6 +19,7 @@
 #include <QScreen>
 #include <QShowEvent>
 #include <QTimer>
+#include <QWindow>
 
 namespace zorvel {
 namespace {
@@ -98,6 +100,14 @@ void MainWindow::reportFailure(Failure failure) {
 // Some window managers give the keyboard back to no window, or to another program's,
 // when the message closes, so the window asks for it.
 void MainWindow::returnToBoxToCorrect() {
+    // Closing the message tears down its native window, and Qt then forgets that it
+    // was the focused window without undoing the link it made, on activating it, from
+    // the window's focus changes to the application. Each showing adds a link, so the
+    // box reused for every failure would gather one per failure, about 100 bytes each,
+    // never freed. The message is closing: its focus changes concern no one now.
+    if (QWindow* messageWindow = failureMessage_->windowHandle()) {
+        disconnect(messageWindow, &QWindow::focusObjectChanged, qApp, nullptr);
+    }
     askToBeActive(*this);
     if (boxToCorrect_) {
         boxToCorrect_->setFocus(Qt::OtherFocusReason);
