@@ -36,7 +36,9 @@ void answerCommandLine(int argc, char* argv[]) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    answerCommandLine(argc, argv);
+    if (argc > 1) {
+        answerCommandLine(argc, argv);
+    }
 
     zorvel::preferX11(argc, argv);
     QApplication application(argc, argv);

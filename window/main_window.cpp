@@ -56,11 +56,6 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, fixedDialogFrame) {
     tipoT_ = control<QLabel>(*this, "tipoT");
     display_.emplace(*this);
 
-    failureMessage_ = new QMessageBox(QMessageBox::Warning, windowTitle(), QString(), QMessageBox::Ok, this);
-    failureMessage_->setObjectName(QStringLiteral("failureMessage"));
-    failureMessage_->setWindowModality(Qt::ApplicationModal);
-    connect(failureMessage_, &QDialog::finished, this, &MainWindow::returnToBoxToCorrect);
-
     connect(command1_, &QPushButton::clicked, this, &MainWindow::calcola);
     for (QLabel* box : {poi_, adesso_, segue_}) {
         box->setMouseTracking(true);
@@ -91,6 +86,13 @@ void MainWindow::reportFailure(Failure failure) {
         break;
     default:
         boxToCorrect_ = peso_;
+    }
+    // Made at the first failure, not at start-up, which it would slow by milliseconds.
+    if (!failureMessage_) {
+        failureMessage_ = new QMessageBox(QMessageBox::Warning, windowTitle(), QString(), QMessageBox::Ok, this);
+        failureMessage_->setObjectName(QStringLiteral("failureMessage"));
+        failureMessage_->setWindowModality(Qt::ApplicationModal);
+        connect(failureMessage_, &QDialog::finished, this, &MainWindow::returnToBoxToCorrect);
     }
     failureMessage_->setText(failureMessage(failure));
     failureMessage_->show();

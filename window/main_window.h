@@ -51,7 +51,7 @@ private:
     std::optional<FormDisplay> display_;
     // One box for every failure, shown again each time: a new box per failure
     // costs memory that Qt never gives back.
-    QMessageBox* failureMessage_;
+    QMessageBox* failureMessage_ = nullptr;
     QLineEdit* boxToCorrect_ = nullptr;
     bool centredInFrame_ = false;
 };
