@@ -132,138 +132,39 @@ void CalculationTest::calculation_data() {
     QTest::addColumn<double>("markerX");
 
     // Index, band, bounds and marker worked out by hand from the weight and height.
-    QTest::newRow("class 1: 40 kg, 175 cm") << "40"
-                                            << "175"
-                                            << "40"
-                                            << "175"
-                                            << "13,06"
-                                            << "56,65"
-                                            << "76,25" << 1 << "10"
-                                            << "16"
-                                            << "GRAVE Magrezza" << 2502.0;
-    QTest::newRow("class 2: 51 kg, 175 cm") << "51"
-                                            << "175"
-                                            << "51"
-                                            << "175"
-                                            << "16,65"
-                                            << "56,65"
-                                            << "76,25" << 2 << "16,1"
-                                            << "16,9"
-                                            << "Moderata Magrezza" << 3247.5;
-    QTest::newRow("class 3: 55 kg, 175 cm") << "55"
-                                            << "175"
-                                            << "55"
-                                            << "175"
-                                            << "17,95"
-                                            << "56,65"
-                                            << "76,25" << 3 << "17"
-                                            << "18,4"
-                                            << "Sottopeso" << 3210.0;
-    QTest::newRow("class 4: 70 kg, 175 cm") << "70"
-                                            << "175"
-                                            << "70"
-                                            << "175"
-                                            << "22,85"
-                                            << "56,65"
-                                            << "76,25" << 4 << "18,5"
-                                            << "24,9"
-                                            << "PESO FORMA" << 3214.6875;
-    QTest::newRow("class 5: 85 kg, 175 cm") << "85"
-                                            << "175"
-                                            << "85"
-                                            << "175"
-                                            << "27,75"
-                                            << "56,65"
-                                            << "76,25" << 5 << "25"
-                                            << "29,9"
-                                            << "Sovrappeso" << 2717.1429;
-    QTest::newRow("class 6: 100 kg, 175 cm") << "100"
-                                             << "175"
-                                             << "100"
-                                             << "175"
-                                             << "32,65"
-                                             << "56,65"
-                                             << "76,25" << 6 << "30"
-                                             << "34,9" << QString::fromUtf8("1° Grado Obesità") << 2631.4286;
-    QTest::newRow("class 7: 115 kg, 175 cm") << "115"
-                                             << "175"
-                                             << "115"
-                                             << "175"
-                                             << "37,55"
-                                             << "56,65"
-                                             << "76,25" << 7 << "35"
-                                             << "40" << QString::fromUtf8("2° Grado Obesità") << 2502.0;
-    QTest::newRow("class 8: 140 kg, 175 cm") << "140"
-                                             << "175"
-                                             << "140"
-                                             << "175"
-                                             << "45,71"
-                                             << "56,65"
-                                             << "76,25" << 8 << "40"
-                                             << "50" << QString::fromUtf8("Grande Obesità") << 2758.2;
+    // One row a line, so that the table reads as a table.
+    // clang-format off
+    QTest::newRow("class 1: 40 kg, 175 cm")
+        << "40" << "175" << "40" << "175" << "13,06" << "56,65" << "76,25" << 1 << "10" << "16" << "GRAVE Magrezza" << 2502.0;
+    QTest::newRow("class 2: 51 kg, 175 cm")
+        << "51" << "175" << "51" << "175" << "16,65" << "56,65" << "76,25" << 2 << "16,1" << "16,9" << "Moderata Magrezza" << 3247.5;
+    QTest::newRow("class 3: 55 kg, 175 cm")
+        << "55" << "175" << "55" << "175" << "17,95" << "56,65" << "76,25" << 3 << "17" << "18,4" << "Sottopeso" << 3210.0;
+    QTest::newRow("class 4: 70 kg, 175 cm")
+        << "70" << "175" << "70" << "175" << "22,85" << "56,65" << "76,25" << 4 << "18,5" << "24,9" << "PESO FORMA" << 3214.6875;
+    QTest::newRow("class 5: 85 kg, 175 cm")
+        << "85" << "175" << "85" << "175" << "27,75" << "56,65" << "76,25" << 5 << "25" << "29,9" << "Sovrappeso" << 2717.1429;
+    QTest::newRow("class 6: 100 kg, 175 cm")
+        << "100" << "175" << "100" << "175" << "32,65" << "56,65" << "76,25" << 6 << "30" << "34,9" << QString::fromUtf8("1° Grado Obesità") << 2631.4286;
+    QTest::newRow("class 7: 115 kg, 175 cm")
+        << "115" << "175" << "115" << "175" << "37,55" << "56,65" << "76,25" << 7 << "35" << "40" << QString::fromUtf8("2° Grado Obesità") << 2502.0;
+    QTest::newRow("class 8: 140 kg, 175 cm")
+        << "140" << "175" << "140" << "175" << "45,71" << "56,65" << "76,25" << 8 << "40" << "50" << QString::fromUtf8("Grande Obesità") << 2758.2;
     QTest::newRow("class 9: 180 kg, 175 cm, scale reversed")
-        << "180"
-        << "175"
-        << "180"
-        << "175"
-        << "58,77"
-        << "56,65"
-        << "76,25" << 9 << "60"
-        << "49,9" << QString::fromUtf8("Obesità MOSTUOSA") << 871.4851;
-    QTest::newRow("index exactly 18,5 is the normal class") << "74"
-                                                            << "200"
-                                                            << "74"
-                                                            << "200"
-                                                            << "18,5"
-                                                            << "74"
-                                                            << "99,6" << 4 << "18,5"
-                                                            << "24,9"
-                                                            << "PESO FORMA" << 360.0;
-    QTest::newRow("16,05 is class 2, marker left of the bar") << "64.2"
-                                                              << "200"
-                                                              << "64,2"
-                                                              << "200"
-                                                              << "16,05"
-                                                              << "74"
-                                                              << "99,6" << 2 << "16,1"
-                                                              << "16,9"
-                                                              << "Moderata Magrezza" << 97.5;
-    QTest::newRow("weight with a point is rewritten") << "70.5"
-                                                      << "175"
-                                                      << "70,5"
-                                                      << "175"
-                                                      << "23,02"
-                                                      << "56,65"
-                                                      << "76,25" << 4 << "18,5"
-                                                      << "24,9"
-                                                      << "PESO FORMA" << 3326.25;
-    QTest::newRow("height in metres") << "70"
-                                      << "1,75"
-                                      << "70"
-                                      << "1,75"
-                                      << "22,85"
-                                      << "56,65"
-                                      << "76,25" << 4 << "18,5"
-                                      << "24,9"
-                                      << "PESO FORMA" << 3214.6875;
-    QTest::newRow("height in metres with a point is rewritten") << "70"
-                                                                << "1.75"
-                                                                << "70"
-                                                                << "1,75"
-                                                                << "22,85"
-                                                                << "56,65"
-                                                                << "76,25" << 4 << "18,5"
-                                                                << "24,9"
-                                                                << "PESO FORMA" << 3214.6875;
-    QTest::newRow("1.8 m is metres, not 18 cm") << "70"
-                                                << "1.8"
-                                                << "70"
-                                                << "1,8"
-                                                << "21,6"
-                                                << "59,94"
-                                                << "80,67" << 4 << "18,5"
-                                                << "24,9"
-                                                << "PESO FORMA" << 2394.375;
+        << "180" << "175" << "180" << "175" << "58,77" << "56,65" << "76,25" << 9 << "60" << "49,9" << QString::fromUtf8("Obesità MOSTUOSA") << 871.4851;
+    QTest::newRow("index exactly 18,5 is the normal class")
+        << "74" << "200" << "74" << "200" << "18,5" << "74" << "99,6" << 4 << "18,5" << "24,9" << "PESO FORMA" << 360.0;
+    QTest::newRow("16,05 is class 2, marker left of the bar")
+        << "64.2" << "200" << "64,2" << "200" << "16,05" << "74" << "99,6" << 2 << "16,1" << "16,9" << "Moderata Magrezza" << 97.5;
+    QTest::newRow("weight with a point is rewritten")
+        << "70.5" << "175" << "70,5" << "175" << "23,02" << "56,65" << "76,25" << 4 << "18,5" << "24,9" << "PESO FORMA" << 3326.25;
+    QTest::newRow("height in metres")
+        << "70" << "1,75" << "70" << "1,75" << "22,85" << "56,65" << "76,25" << 4 << "18,5" << "24,9" << "PESO FORMA" << 3214.6875;
+    QTest::newRow("height in metres with a point is rewritten")
+        << "70" << "1.75" << "70" << "1,75" << "22,85" << "56,65" << "76,25" << 4 << "18,5" << "24,9" << "PESO FORMA" << 3214.6875;
+    QTest::newRow("1.8 m is metres, not 18 cm")
+        << "70" << "1.8" << "70" << "1,8" << "21,6" << "59,94" << "80,67" << 4 << "18,5" << "24,9" << "PESO FORMA" << 2394.375;
+    // clang-format on
 }
 
 void CalculationTest::calculation() {
