@@ -36,6 +36,10 @@ constexpr Qt::WindowFlags fixedDialogFrame = Qt::Window | Qt::CustomizeWindowHin
                                              Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                                              Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint;
 
+// The states the window never keeps: it undoes them as soon as a window manager puts
+// it in one.
+constexpr Qt::WindowStates refusedStates = Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen;
+
 } // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent, fixedDialogFrame) {
@@ -151,10 +155,12 @@ void MainWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
 }
 
-// Minimised, the window would have no task-bar button to come back from.
+// Minimised, the window would have no task-bar button to come back from; maximised or
+// full screen, as another program can ask, its fixed form would sit in a corner of a
+// window as large as the screen.
 void MainWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::WindowStateChange && isMinimized()) {
-        QTimer::singleShot(0, this, [this] { setWindowState(windowState() & ~Qt::WindowMinimized); });
+    if (event->type() == QEvent::WindowStateChange && (windowState() & refusedStates)) {
+        QTimer::singleShot(0, this, [this] { setWindowState(windowState() & ~refusedStates); });
     }
     QWidget::changeEvent(event);
 }
