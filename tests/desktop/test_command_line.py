@@ -1,5 +1,6 @@
-"""`zorvel --help` and `zorvel --version` answer in the terminal and end with 0,
-with no display at all; any other argument still opens the window."""
+"""`zorvel --help` (in Italian) and `zorvel --version` answer in the terminal and end
+with 0, with no display at all, as does every option the help lists; any other argument
+still opens the window."""
 
 import os
 import re
@@ -16,24 +17,37 @@ def program_version():
 
 # arguments, what the answer must say
 ANSWERS = [
-    (["--help"], r"(?m)^\s*-h, --help\b"),
-    (["-h"], r"(?m)^\s*-v, --version\b"),
+    (["--help"], r"^Uso: zorvel \[opzioni\]\n"),
+    (["-h"], r"(?m)^Opzioni:\n  -h, --help +Mostra questo aiuto\.\n"),
     (["--version"], rf"^Zorvel {re.escape(program_version())}\n$"),
     (["-v"], rf"^Zorvel {re.escape(program_version())}\n$"),
 ]
 
 
+def run_without_a_display(arguments):
+    env = {key: value for key, value in os.environ.items()
+           if key not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+    return subprocess.run(program_command() + arguments, env=env, timeout=30,
+                          capture_output=True, text=True, stdin=subprocess.DEVNULL)
+
+
 class CommandLineTest(unittest.TestCase):
 
     def test_help_and_version_answer_without_a_display(self):
-        env = {key: value for key, value in os.environ.items()
-               if key not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
         for arguments, answer in ANSWERS:
             with self.subTest(arguments=arguments):
-                result = subprocess.run(program_command() + arguments, env=env, timeout=30,
-                                        capture_output=True, text=True, stdin=subprocess.DEVNULL)
+                result = run_without_a_display(arguments)
                 self.assertEqual(result.returncode, 0, result.stderr)
                 self.assertRegex(result.stdout, answer)
+
+    def test_help_is_italian_and_every_option_it_lists_answers(self):
+        help_text = run_without_a_display(["--help"]).stdout
+        self.assertNotRegex(help_text, r"\b(Usage|Options|Displays|help on)\b")
+        for option in re.findall(r"(?<![\w-])--?[a-z][\w-]*", help_text):
+            with self.subTest(option=option):
+                result = run_without_a_display([option])
+                self.assertEqual(result.returncode, 0, result.stderr)
+                self.assertTrue(result.stdout)
 
     def test_other_arguments_still_open_the_window(self):
         with XSession() as session:
