@@ -32,12 +32,15 @@ FormDisplay::FormDisplay(QWidget& form)
       tipoT_(control<QLabel>(form, "tipoT")), image1_(control<QLabel>(form, "Image1")) {}
 
 // Only a text that changes is written, so that the box's cursor and undo history
-// stay as the user left them.
+// stay as the user left them. A written box shows the beginning of its text, as a
+// text box does when its text is set: Qt would show its end, and the end of a long
+// number reads as another number.
 void FormDisplay::rewriteBox(Box box, std::string_view text) {
     QLineEdit& edit = box == Box::weight ? *peso_ : *altezza_;
     const QString rewritten = toQString(text);
     if (rewritten != edit.text()) {
         edit.setText(rewritten);
+        edit.setCursorPosition(0);
     }
 }
 

@@ -184,6 +184,9 @@ void CalculationTest::calculation() {
     QVERIFY(calculate(weight, height));
     QCOMPARE(results(), (Results{pesoShown, altezzaShown, index, lowest, highest, left, right, className}));
     QVERIFY(showsPictureOf(categoria));
+    // A rewritten box shows the beginning of its text; one left alone keeps its cursor.
+    QCOMPARE(control<QLineEdit>("peso")->cursorPosition() == 0, pesoShown != weight);
+    QCOMPARE(control<QLineEdit>("altezza")->cursorPosition() == 0, altezzaShown != height);
 
     const QImage shot = window_->grab().toImage();
     QCOMPARE(shot.pixelColor(poiPoint), classColours[categoria - 1]);
