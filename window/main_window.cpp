@@ -3,6 +3,7 @@
 #include "failure_messages.h"
 #include "form_builder.h"
 #include "form_design.h"
+#include "pasted_text.h"
 #include "platform.h"
 
 #include "assets/application_icon.h"
@@ -61,6 +62,8 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, fixedDialogFrame) {
     display_.emplace(*this);
 
     connect(command1_, &QPushButton::clicked, this, &MainWindow::calcola);
+    trimPastedText(*peso_);
+    trimPastedText(*altezza_);
     for (QLabel* box : {poi_, adesso_, segue_}) {
         box->setMouseTracking(true);
         box->installEventFilter(this);

@@ -162,6 +162,8 @@ void CalculationTest::calculation_data() {
         << "70" << "1,75" << "70" << "1,75" << "22,85" << "56,65" << "76,25" << 4 << "18,5" << "24,9" << "PESO FORMA" << 3214.6875;
     QTest::newRow("height in metres with a point is rewritten")
         << "70" << "1.75" << "70" << "1,75" << "22,85" << "56,65" << "76,25" << 4 << "18,5" << "24,9" << "PESO FORMA" << 3214.6875;
+    QTest::newRow("no-break spaces around the weight")
+        << QString::fromUtf8("\u00A070\u00A0") << "175" << QString::fromUtf8("\u00A070\u00A0") << "175" << "22,85" << "56,65" << "76,25" << 4 << "18,5" << "24,9" << "PESO FORMA" << 3214.6875;
     QTest::newRow("1.8 m is metres, not 18 cm")
         << "70" << "1.8" << "70" << "1,8" << "21,6" << "59,94" << "80,67" << 4 << "18,5" << "24,9" << "PESO FORMA" << 2394.375;
     // clang-format on

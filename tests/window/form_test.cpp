@@ -11,9 +11,12 @@
 #include "evaluation/weight_classes.h"
 
 #include <QAccessible>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QStyleFactory>
@@ -67,6 +70,8 @@ private slots:
     void keysPressFocusedCalcola();
     void designedCaptionsFit();
     void boxesStopAtQtsUsualLength();
+    void pastedTextLosesInvisibleEnds_data();
+    void pastedTextLosesInvisibleEnds();
     void resultsShownWhole_data();
     void resultsShownWhole();
     void markerStandsOutOnEveryClassColour_data();
@@ -395,6 +400,73 @@ void FormTest::boxesStopAtQtsUsualLength() {
         box->setText(longText);
         QCOMPARE(box->text().size(), 32767);
     }
+}
+
+enum class Pasting { byKeys, byMenu };
+Q_DECLARE_METATYPE(Pasting)
+
+// A copied number's line break and other invisible ends go; what shows stays, and so
+// does everything already in the box.
+void FormTest::pastedTextLosesInvisibleEnds_data() {
+    QTest::addColumn<QString>("copied");
+    QTest::addColumn<QString>("before"); // "|" marks the cursor, "[...]" a selection
+    QTest::addColumn<Pasting>("pasting");
+    QTest::addColumn<QString>("after");
+    using enum Pasting;
+    const QString noBreakSpace(QChar(0x00A0));
+    QTest::newRow("spreadsheet cell") << "70\n"
+                                      << "|" << byKeys << "70";
+    QTest::newRow("line from Windows") << "70\r\n"
+                                       << "|" << byKeys << "70";
+    QTest::newRow("by the menu") << "1,75\r\n"
+                                 << "|" << byMenu << "1,75";
+    QTest::newRow("tab, zero-width space, byte-order mark, paragraph end")
+        << QString::fromUtf8("\t\u200B\uFEFF70\u2029") << "|" << byKeys << "70";
+    QTest::newRow("no-break space shows and stays") << noBreakSpace + "70\n"
+                                                    << "|" << byKeys << noBreakSpace + "70";
+    QTest::newRow("break inside stays") << "7\n0\n"
+                                        << "|" << byKeys << "7\n0";
+    QTest::newRow("into the middle") << "7\n"
+                                     << "1|5" << byKeys << "175";
+    QTest::newRow("over a selection") << "80\n"
+                                      << "[70] " << byKeys << "80 ";
+    QTest::newRow("nothing left replaces a selection") << "\r\n"
+                                                       << "[70]" << byMenu << "";
+    QTest::newRow("nothing left changes nothing") << "\n"
+                                                  << "70|" << byKeys << "70";
+    QTest::newRow("plain number, Qt's own paste") << "70"
+                                                  << "|" << byMenu << "70";
+}
+
+void FormTest::pastedTextLosesInvisibleEnds() {
+    QFETCH(QString, copied);
+    QFETCH(QString, before);
+    QFETCH(Pasting, pasting);
+    QFETCH(QString, after);
+    auto* box = control<QLineEdit>("peso");
+    box->setText(QString(before).remove(QRegularExpression(QStringLiteral("[][|]"))));
+    if (before.contains(QLatin1Char('['))) {
+        box->setSelection(before.indexOf(QLatin1Char('[')), before.indexOf(QLatin1Char(']')) - 1);
+    } else {
+        box->setCursorPosition(before.indexOf(QLatin1Char('|')));
+    }
+    QApplication::clipboard()->setText(copied);
+    if (pasting == Pasting::byKeys) {
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    } else {
+        QContextMenuEvent menuRequest(QContextMenuEvent::Mouse, box->rect().center(),
+                                      box->mapToGlobal(box->rect().center()));
+        QApplication::sendEvent(box, &menuRequest);
+        QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()));
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        const QList<QAction*> actions = menu->actions();
+        const auto paste =
+            std::ranges::find_if(actions, [](QAction* action) { return action->text().contains("Paste"); });
+        QVERIFY(paste != actions.end());
+        (*paste)->trigger();
+        menu->close();
+    }
+    QCOMPARE(box->text(), after);
 }
 
 enum class Shown { asDesigned, smaller, shortened };
