@@ -5,6 +5,7 @@
 #include "form_design.h"
 #include "pasted_text.h"
 #include "platform.h"
+#include "tool_tip_look.h"
 
 #include "assets/application_icon.h"
 #include "evaluation/evaluation.h"
@@ -71,6 +72,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, fixedDialogFrame) {
     // The window stays on top so that it can be read while the user works in another
     // one: its hints must come up then too.
     setAttribute(Qt::WA_AlwaysShowToolTips);
+    showToolTipsInLook(*this, palette(), font());
     peso_->setFocus();
     watchAnnouncedFrame(*this, [this] { centreInAnnouncedFrame(); });
 }

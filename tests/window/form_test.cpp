@@ -38,6 +38,16 @@ double relativeLuminance(const QColor& colour) {
     return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
 }
 
+QColor mostCommonColour(const QImage& image, const QRect& area) {
+    QHash<QRgb, int> counts;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            ++counts[image.pixel(x, y)];
+        }
+    }
+    return QColor(std::ranges::max(counts.keys(), {}, [&counts](QRgb colour) { return counts[colour]; }));
+}
+
 double contrast(const QColor& a, const QColor& b) {
     const double lighter = std::max(relativeLuminance(a), relativeLuminance(b));
     const double darker = std::min(relativeLuminance(a), relativeLuminance(b));
@@ -618,6 +628,8 @@ void FormTest::textsReadableUnderAnyTheme_data() {
              {QPalette::Shadow, QColor(0x12, 0x14, 0x15)},
              {QPalette::Highlight, QColor(0x3D, 0xAE, 0xE9)},
              {QPalette::HighlightedText, QColor(0xEF, 0xF0, 0xF1)},
+             {QPalette::ToolTipBase, QColor(0x31, 0x36, 0x3B)},
+             {QPalette::ToolTipText, QColor(0xEF, 0xF0, 0xF1)},
          }) {
         dark.setColor(role, colour);
     }
@@ -625,13 +637,18 @@ void FormTest::textsReadableUnderAnyTheme_data() {
 }
 
 // Every text stands out from what lies behind it by the 4.5:1 that text needs, and
-// the marker stays black, whatever palette the desktop gives the program.
+// the marker stays black, whatever palette the desktop gives the program; the hints
+// come in the window's own font and colours, whatever the desktop gives tool tips.
 void FormTest::textsReadableUnderAnyTheme() {
     QFETCH(QPalette, desktop);
     const QPalette before = QApplication::palette();
     const auto restore = qScopeGuard([&before] { QApplication::setPalette(before); });
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setPalette(desktop);
+    QToolTip::setPalette(desktop);
+    QFont desktopFont = QApplication::font();
+    desktopFont.setPointSizeF(desktopFont.pointSizeF() + 3);
+    QToolTip::setFont(desktopFont);
     window_ = std::make_unique<MainWindow>();
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
@@ -641,15 +658,6 @@ void FormTest::textsReadableUnderAnyTheme() {
     QVERIFY(!QApplication::activeModalWidget());
 
     const QImage shot = window_->grab().toImage();
-    const auto mostCommonColour = [&shot](const QRect& area) {
-        QHash<QRgb, int> counts;
-        for (int y = area.top(); y <= area.bottom(); ++y) {
-            for (int x = area.left(); x <= area.right(); ++x) {
-                ++counts[shot.pixel(x, y)];
-            }
-        }
-        return QColor(std::ranges::max(counts.keys(), {}, [&counts](QRgb colour) { return counts[colour]; }));
-    };
     for (const zorvel::ControlDesign& design : zorvel::form1Controls()) {
         QWidget* widget = control(design.name.data());
         QPalette::ColorRole role = widget->foregroundRole();
@@ -672,7 +680,7 @@ void FormTest::textsReadableUnderAnyTheme() {
         if (qobject_cast<const QGroupBox*>(widget)) {
             area.setHeight(widget->fontMetrics().height()); // the caption's line
         }
-        const QColor background = mostCommonColour(area.intersected(window_->rect()));
+        const QColor background = mostCommonColour(shot, area.intersected(window_->rect()));
         const double ratio = contrast(widget->palette().color(role), background);
         QVERIFY2(ratio >= 4.5,
                  qPrintable(QStringLiteral("%1: %2 on %3, %4:1")
@@ -680,6 +688,22 @@ void FormTest::textsReadableUnderAnyTheme() {
                                 .arg(ratio)));
     }
     QCOMPARE(control("Line1")->palette().color(QPalette::WindowText), QColor(Qt::black));
+
+    QWidget* box = control("adesso");
+    const QPoint middle = box->rect().center();
+    QMouseEvent move(QEvent::MouseMove, middle, box->mapToGlobal(middle), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(box, &move);
+    QHelpEvent hint(QEvent::ToolTip, middle, box->mapToGlobal(middle));
+    QApplication::sendEvent(box, &hint);
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const auto tip = std::ranges::find_if(
+        windows, [](const QWidget* window) { return window->windowType() == Qt::ToolTip && window->isVisible(); });
+    QVERIFY(tip != windows.end());
+    QCOMPARE((*tip)->font(), window_->font());
+    const QImage drawn = (*tip)->grab().toImage();
+    QCOMPARE(mostCommonColour(drawn, drawn.rect()), window_->palette().color(QPalette::ToolTipBase));
+    QCOMPARE((*tip)->palette().color(QPalette::ToolTipText), window_->palette().color(QPalette::ToolTipText));
+    QToolTip::hideText();
 }
 
 void FormTest::screenReaderNames_data() {
