@@ -2,6 +2,7 @@
 
 #include "form_builder.h"
 #include "form_design.h"
+#include "result_colours.h"
 
 #include "assets/class_pictures.h"
 
@@ -19,6 +20,7 @@ void setBoxColour(QLabel& box, Colour colour) {
     QPalette palette = box.palette();
     palette.setColor(QPalette::Window, toQColor(colour));
     box.setPalette(palette);
+    keepBackground(box, toQColor(colour));
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "form_design.h"
 #include "pasted_text.h"
 #include "platform.h"
+#include "result_colours.h"
 #include "tool_tip_look.h"
 
 #include "assets/application_icon.h"
@@ -61,6 +62,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, fixedDialogFrame) {
     segue_ = control<QLabel>(*this, "segue");
     tipoT_ = control<QLabel>(*this, "tipoT");
     display_.emplace(*this);
+    keepResultColours(*this);
 
     connect(command1_, &QPushButton::clicked, this, &MainWindow::calcola);
     trimPastedText(*peso_);
@@ -164,6 +166,9 @@ void MainWindow::showEvent(QShowEvent* event) {
 // full screen, as another program can ask, its fixed form would sit in a corner of a
 // window as large as the screen.
 void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::StyleChange) {
+        keepResultColours(*this);
+    }
     if (event->type() == QEvent::WindowStateChange && (windowState() & refusedStates)) {
         QTimer::singleShot(0, this, [this] { setWindowState(windowState() & ~refusedStates); });
     }
