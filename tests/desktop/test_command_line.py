@@ -24,30 +24,23 @@ ANSWERS = [
 ]
 
 
-def run_without_a_display(arguments):
-    env = {key: value for key, value in os.environ.items()
-           if key not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
-    return subprocess.run(program_command() + arguments, env=env, timeout=30,
-                          capture_output=True, text=True, stdin=subprocess.DEVNULL)
-
-
 class CommandLineTest(unittest.TestCase):
 
     def test_help_and_version_answer_without_a_display(self):
-        for arguments, answer in ANSWERS:
+        env = {key: value for key, value in os.environ.items()
+               if key not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+
+        def run(arguments):
+            return subprocess.run(program_command() + arguments, env=env, timeout=30,
+                                  capture_output=True, text=True, stdin=subprocess.DEVNULL)
+        # Every option the help lists answers too, and none in Qt's English.
+        listed = re.findall(r"(?<![\w-])--?[a-z][\w-]*", run(["--help"]).stdout)
+        for arguments, answer in ANSWERS + [([option], r"\S") for option in listed]:
             with self.subTest(arguments=arguments):
-                result = run_without_a_display(arguments)
+                result = run(arguments)
                 self.assertEqual(result.returncode, 0, result.stderr)
                 self.assertRegex(result.stdout, answer)
-
-    def test_help_is_italian_and_every_option_it_lists_answers(self):
-        help_text = run_without_a_display(["--help"]).stdout
-        self.assertNotRegex(help_text, r"\b(Usage|Options|Displays|help on)\b")
-        for option in re.findall(r"(?<![\w-])--?[a-z][\w-]*", help_text):
-            with self.subTest(option=option):
-                result = run_without_a_display([option])
-                self.assertEqual(result.returncode, 0, result.stderr)
-                self.assertTrue(result.stdout)
+                self.assertNotRegex(result.stdout, r"\b(Usage|Options|Displays)\b")
 
     def test_other_arguments_still_open_the_window(self):
         with XSession() as session:

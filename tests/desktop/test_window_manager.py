@@ -1,7 +1,7 @@
 """What a window manager learns about the window, and what it does with it:
 stays on top, no task-bar entry, fixed size, no minimize or maximize (and back at
-once, above and in place, if minimised, maximised or made full screen all the same), centred at every start, titled "Zorvel" with an
-icon; the keyboard back in the box to correct after a failure message; Return on
+once, above and in place, if minimised, maximised or made full screen all the same),
+centred at every start, titled "Zorvel" with an icon; the keyboard back in the box to correct after a failure message; Return on
 "Calcola". Run under openbox, or KWin with ZORVEL_WINDOW_MANAGER=kwin."""
 
 import os
@@ -161,14 +161,6 @@ class CentringTest(unittest.TestCase):
             self.assertEqual(misplaced, [])
 
 
-# what another program asks for, the states it would leave on the window
-REFUSED_STATES = [
-    ("maximised", "maximized_vert,maximized_horz",
-     {"_NET_WM_STATE_MAXIMIZED_VERT", "_NET_WM_STATE_MAXIMIZED_HORZ"}),
-    ("full screen", "fullscreen", {"_NET_WM_STATE_FULLSCREEN"}),
-]
-
-
 class WindowStatesTest(ProgramTestCase):
 
     def test_a_minimised_window_comes_back_at_once(self):
@@ -212,8 +204,10 @@ class WindowStatesTest(ProgramTestCase):
 
         def request(change):
             self.session.run("wmctrl", "-i", "-r", str(self.window), "-b", change)
-        for name, change, states in REFUSED_STATES:
-            with self.subTest(name):
+        for change, states in (("maximized_vert,maximized_horz", {"_NET_WM_STATE_MAXIMIZED_VERT",
+                                                                    "_NET_WM_STATE_MAXIMIZED_HORZ"}),
+                               ("fullscreen", {"_NET_WM_STATE_FULLSCREEN"})):
+            with self.subTest(change):
                 request(f"add,{change}")
                 # The window manager answers requests in order: once it shows the one
                 # sent after, it has answered this one.
@@ -226,12 +220,7 @@ class WindowStatesTest(ProgramTestCase):
                     state = self.session.atoms(self.window, "_NET_WM_STATE")
                     return (not state & states and "_NET_WM_STATE_ABOVE" in state
                             and self.session.geometry(self.window) == placed)
-                try:
-                    wait_for("the window back above and in place", as_placed)
-                except AssertionError:
-                    state = self.session.atoms(self.window, "_NET_WM_STATE")
-                    self.fail(f"{sorted(state)} at {self.session.geometry(self.window)}, "
-                              f"placed at {placed}")
+                wait_for(f"the window back above and at {placed}", as_placed)
 
 
 # how the message is closed, weight, height, the box to correct, what the user types next
