@@ -46,15 +46,15 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, fixedDialogFrame) {
     setPalette(designPalette(form1SystemColours()));
     setFixedSize(twipsToPixels(form1Design.clientWidth), twipsToPixels(form1Design.clientHeight));
 
-    buildForm(*this, form1Controls());
-    peso_ = control<QLineEdit>(*this, "peso");
-    altezza_ = control<QLineEdit>(*this, "altezza");
-    command1_ = control<QPushButton>(*this, "Command1");
-    poi_ = control<QLabel>(*this, "poi");
-    adesso_ = control<QLabel>(*this, "adesso");
-    segue_ = control<QLabel>(*this, "segue");
-    tipoT_ = control<QLabel>(*this, "tipoT");
-    display_.emplace(*this);
+    const FormControls controls = buildForm(*this, form1Controls());
+    peso_ = controls.peso;
+    altezza_ = controls.altezza;
+    command1_ = controls.command1;
+    poi_ = controls.poi;
+    adesso_ = controls.adesso;
+    segue_ = controls.segue;
+    tipoT_ = controls.tipoT;
+    display_.emplace(*this, controls);
 
     connect(command1_, &QPushButton::clicked, this, &MainWindow::calcola);
     for (QLabel* box : {poi_, adesso_, segue_}) {
