@@ -16,8 +16,8 @@ namespace {
 constexpr double pointSizeStep = 0.25;
 
 // Shortens a text too wide for `available` pixels with "…". A number in scientific
-// form keeps its exponent whole after the leading digits ("3,26…E+16"): without
-// its "E" ("3,2…+16") it reads as another number.
+// form keeps its exponent whole after as many leading digits as fit ("3…E+16"):
+// without its "E" ("3,2…+16") it reads as another number.
 QString shortened(const QString& text, const QFontMetrics& metrics, int available) {
     static const QRegularExpression exponent(QStringLiteral("E[+-][0-9]+$"));
     const QRegularExpressionMatch match = exponent.match(text);
