@@ -29,8 +29,17 @@ bool isInvisible(char32_t character) {
     }
 }
 
-// Qt's paste, which a text needing no trim is left to, with the text itself where it
-// has invisible ends.
+// The text without the invisible characters at its ends: line breaks, tabs and the
+// other control characters, and format characters such as a zero-width space or a
+// byte-order mark. Blanks that show, a space or a no-break space, stay.
+QString withoutInvisibleEnds(const QString& text) {
+    const std::u32string characters = text.toStdU32String();
+    const auto first = std::ranges::find_if_not(characters, isInvisible);
+    const auto last = std::ranges::find_if_not(characters | std::views::reverse, isInvisible).base();
+    return first < last ? QString::fromStdU32String(std::u32string(first, last)) : QString();
+}
+
+// A text with invisible ends is pasted here, trimmed; any other is left to Qt's paste.
 class PasteTrimmer : public QObject {
 public:
     explicit PasteTrimmer(QLineEdit& box) : QObject(&box), box_(box) { box.installEventFilter(this); }
@@ -108,13 +117,6 @@ private:
 };
 
 } // namespace
-
-QString withoutInvisibleEnds(const QString& text) {
-    const std::u32string characters = text.toStdU32String();
-    const auto first = std::ranges::find_if_not(characters, isInvisible);
-    const auto last = std::ranges::find_if_not(characters | std::views::reverse, isInvisible).base();
-    return first < last ? QString::fromStdU32String(std::u32string(first, last)) : QString();
-}
 
 void trimPastedText(QLineEdit& box) { new PasteTrimmer(box); }
 
