@@ -101,7 +101,7 @@ class ProgramTestCase(unittest.TestCase):
 
     def wait_for_bar(self, category):
         """The bar once it shows the colours of `category`."""
-        expected = tuple(layout.CLASS_COLOUR[category + step] for step in (-1, 0, 1))
+        expected = tuple(layout.CLASSES[category + step].colour for step in (-1, 0, 1))
 
         def probe():
             bar = self.read_bar()

@@ -8,6 +8,7 @@
 #include "calculation_model.h"
 #include "controls.h"
 #include "modal_watchdog.h"
+#include "screen_colour.h"
 #include "shown_picture.h"
 
 #include "window/failure_messages.h"
@@ -38,11 +39,6 @@ void dropOffscreenNoise(QtMsgType type, const QMessageLogContext& context, const
     if (message == QLatin1String("This plugin does not support propagateSizeHints()"))
         return;
     testLibraryHandler(type, context, message);
-}
-
-QColor colourOf(Colour colour) {
-    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
-                  static_cast<int>((colour >> 16) & 0xFF));
 }
 
 QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
@@ -152,9 +148,9 @@ void MonkeyTest::checkShown(const Evaluation& expected, const Results& before, c
     if (expected.categoria != 0) {
         wanted.dp = fromUtf8(expected.leftBoundText);
         wanted.sp = fromUtf8(expected.rightBoundText);
-        wanted.poi = colourOf(expected.colours.previous);
-        wanted.adesso = colourOf(expected.colours.own);
-        wanted.segue = colourOf(expected.colours.next);
+        wanted.poi = screenColour(expected.colours.previous);
+        wanted.adesso = screenColour(expected.colours.own);
+        wanted.segue = screenColour(expected.colours.next);
     }
     if (!expected.className.empty())
         wanted.tipoT = fromUtf8(expected.className);
@@ -198,8 +194,7 @@ void MonkeyTest::randomCalculations() {
     const qsizetype topLevelsAtStart = QApplication::topLevelWidgets().size();
 
     for (int i = 0; i < calculations; ++i) {
-        const monkey::RandomText weight = monkey::randomText(noise);
-        const monkey::RandomText height = monkey::randomText(noise);
+        const auto [weight, height] = monkey::randomTexts(noise);
         if (weight.text)
             type(*control<QLineEdit>("peso"), *weight.text);
         if (height.text)

@@ -1,14 +1,14 @@
 // The window as designed: every control where the design puts it, looking as the
 // design says, stacked and focused in the designed order.
+#include "calculation_model.h"
 #include "controls.h"
 #include "modal_watchdog.h"
+#include "screen_colour.h"
 
 #include "window/fitting_label.h"
 #include "window/form_builder.h"
 #include "window/form_design.h"
 #include "window/main_window.h"
-
-#include "evaluation/weight_classes.h"
 
 #include <QAccessible>
 #include <QGroupBox>
@@ -20,6 +20,7 @@
 #include <QToolTip>
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -169,7 +170,7 @@ void FormTest::geometry() {
                          pixels(twips.left() + twips.width()) - pixels(twips.left()),
                          pixels(twips.top() + twips.height()) - pixels(twips.top()));
     QCOMPARE(QRect(widget->mapTo(window_.get(), QPoint(0, 0)), widget->size()), expected);
-    QCOMPARE(zorvel::controlDesign(name).tabIndex, tabIndex);
+    QCOMPARE(std::ranges::find(zorvel::form1Controls(), name, &zorvel::ControlDesign::name)->tabIndex, tabIndex);
 
     QString shown;
     if (const auto* label = qobject_cast<const QLabel*>(widget)) {
@@ -362,7 +363,7 @@ void FormTest::keysPressFocusedCalcola() {
     button->setFocus();
     QTest::keyClick(button, key);
     QCOMPARE(control<QLabel>("Label3")->text(), QStringLiteral("22,85"));
-    QCOMPARE(control<QLabel>("tipoT")->text(), QStringLiteral("PESO FORMA"));
+    QCOMPARE(control<QLabel>("tipoT")->text(), QString::fromUtf8(zorvel::model::classes[4].name));
 }
 
 // At 96 dots per inch, in the face the window really uses.
@@ -432,8 +433,7 @@ void FormTest::resultsShownWhole_data() {
                                        << "1000,5" << smaller;
     QTest::newRow("right bound 49,9") << "Sp"
                                       << "49,9" << asDesigned;
-    QTest::newRow("class Obesità MOSTUOSA") << "tipoT"
-                                            << "Obesità MOSTUOSA" << asDesigned;
+    QTest::newRow("class 9's name") << "tipoT" << QString::fromUtf8(zorvel::model::classes[9].name) << asDesigned;
     QTest::newRow("class name longer than the window") << "tipoT" << QString(60, QLatin1Char('W')) << shortened;
 }
 
@@ -489,9 +489,9 @@ void FormTest::resultsShownWhole() {
 
 void FormTest::markerStandsOutOnEveryClassColour_data() {
     QTest::addColumn<QColor>("bar");
-    for (std::size_t number = 0; number < zorvel::classColours.size(); ++number) {
-        const QColor bar = zorvel::toQColor(zorvel::classColours[number]);
-        QTest::addRow("class %zu, %s", number, qPrintable(bar.name())) << bar;
+    for (const zorvel::model::ClassRow& row : zorvel::model::classes) {
+        const QColor bar = screenColour(row.colour);
+        QTest::addRow("%s, %s", row.name, qPrintable(bar.name())) << bar;
     }
 }
 
