@@ -11,20 +11,16 @@ ClassRow = namedtuple("ClassRow", ["name", "colour", "left_bound", "right_bound"
 
 def read_class_table():
     """The class table the C++ model includes, one row of braces a class, 0 to 10:
-    the name, the colour as 0x00BBGGRR (as red, green, blue here) and the bounds
+    the name, the colour (0x00BBGGRR there, red, green, blue here) and the bounds
     written as the window writes them."""
-    def written(number):
-        return f"{float(number):g}".replace(".", ",")
     rows = []
-    here = os.path.dirname(os.path.abspath(__file__))
-    with open(os.path.join(here, "..", "support", "weight_classes.inc"), encoding="utf-8") as table:
-        for line in table:
-            if line.startswith("{"):
-                fields = next(csv.reader([line.strip(" {},\n")], skipinitialspace=True))
-                name, colour, left, right = fields[:4]
-                bgr = int(colour, 16)
-                rgb = (bgr & 0xFF, (bgr >> 8) & 0xFF, bgr >> 16)
-                rows.append(ClassRow(name, rgb, written(left), written(right)))
+    with open(os.path.join(os.path.dirname(__file__), "..", "support", "weight_classes.inc"),
+              encoding="utf-8") as table:
+        for line in filter(lambda line: line.startswith("{"), table):
+            fields = next(csv.reader([line.strip(" {},\n")], skipinitialspace=True))
+            name, colour, *bounds = fields[:4]
+            rgb = tuple((int(colour, 16) >> shift) & 0xFF for shift in (0, 8, 16))
+            rows.append(ClassRow(name, rgb, *(f"{float(b):g}".replace(".", ",") for b in bounds)))
     return rows
 
 
@@ -86,7 +82,7 @@ RESULT_LABELS = {
 }
 
 # The marker line runs from y 292 to 306; this row crosses it and all three boxes.
-BAR_ROW = 300
+BAR_ROW = CURRENT_BAR[1] + CURRENT_BAR[3] // 2
 BAR_START_TWIPS, TWIPS_PER_PIXEL = 360, 15
 
 
