@@ -10,6 +10,7 @@
 #include "modal_watchdog.h"
 #include "screen_colour.h"
 #include "shown_picture.h"
+#include "shown_results.h"
 
 #include "window/failure_messages.h"
 #include "window/main_window.h"
@@ -50,16 +51,6 @@ QString shortened(const QString& text) {
     return text.left(60) + "... (" + QString::number(text.size()) + " characters)";
 }
 
-// What a press writes, as the widgets show it.
-struct Results {
-    QString peso, altezza, label3, minP, maxP, dp, sp, tipoT;
-    QColor poi, adesso, segue;
-    qint64 picture = 0; // the cache key of the pixmap Image1 shows
-    QRect line1;
-
-    bool operator==(const Results&) const = default;
-};
-
 } // namespace
 
 class MonkeyTest : public QObject {
@@ -74,10 +65,9 @@ private:
     Widget* control(const char* name) const {
         return ::control<Widget>(window_, name);
     }
-    Results results() const;
     void type(QLineEdit& box, const QString& text);
     QString pressAndDismiss(monkey::Noise& noise);
-    void checkShown(const Evaluation& expected, const Results& before, const Results& shown);
+    void checkShown(const Evaluation& expected, const ShownResults& before, const ShownResults& shown);
     void checkMarkerInSight(float xTwips, const QRect& line);
 
     MainWindow window_;
@@ -88,23 +78,6 @@ void MonkeyTest::initTestCase() {
     testLibraryHandler = qInstallMessageHandler(dropOffscreenNoise);
     window_.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window_));
-}
-
-Results MonkeyTest::results() const {
-    const QWidget* line1 = control<QWidget>("Line1");
-    return {control<QLineEdit>("peso")->text(),
-            control<QLineEdit>("altezza")->text(),
-            control("Label3")->text(),
-            control("minP")->text(),
-            control("MaxP")->text(),
-            control("Dp")->text(),
-            control("Sp")->text(),
-            control("tipoT")->text(),
-            control("poi")->palette().color(QPalette::Window),
-            control("adesso")->palette().color(QPalette::Window),
-            control("segue")->palette().color(QPalette::Window),
-            control("Image1")->pixmap().cacheKey(),
-            line1->isVisible() ? line1->geometry() : QRect()};
 }
 
 // Short texts of plain characters are typed key by key; the rest is pasted, as a
@@ -136,8 +109,8 @@ QString MonkeyTest::pressAndDismiss(monkey::Noise& noise) {
 }
 
 // Every write the model makes shows in its widget; what it does not write stays.
-void MonkeyTest::checkShown(const Evaluation& expected, const Results& before, const Results& shown) {
-    Results wanted = before;
+void MonkeyTest::checkShown(const Evaluation& expected, const ShownResults& before, const ShownResults& shown) {
+    ShownResults wanted = before;
     wanted.altezza = fromUtf8(expected.heightText.value_or(""));
     wanted.peso = expected.weightText ? fromUtf8(*expected.weightText) : before.peso;
     if (!expected.indiceText.empty()) {
@@ -200,11 +173,11 @@ void MonkeyTest::randomCalculations() {
         if (height.text)
             type(*control<QLineEdit>("altezza"), *height.text);
 
-        const Results before = results();
+        const ShownResults before = shownResults(window_);
         const Evaluation expected = model::press(before.peso.toStdString(), before.altezza.toStdString());
         const QString message = pressAndDismiss(noise);
         QCOMPARE(message, expected.failure ? failureMessage(*expected.failure) : QString());
-        checkShown(expected, before, results());
+        checkShown(expected, before, shownResults(window_));
 
         const QStringList leftOpen = watchdog_.takeUnexpected();
         if (!leftOpen.isEmpty() || QApplication::activeModalWidget())
