@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QHelpEvent>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QToolTip>
 
@@ -13,6 +14,21 @@ namespace {
 
 // Fine enough that a text barely too wide loses no more than it must.
 constexpr double pointSizeStep = 0.25;
+
+// Shortens a text too wide for `available` pixels with "…". A number in scientific
+// form keeps its exponent whole after as many leading digits as fit ("3…E+16"):
+// without its "E" ("3,2…+16") it reads as another number.
+QString shortened(const QString& text, const QFontMetrics& metrics, int available) {
+    static const QRegularExpression exponent(QStringLiteral("E[+-][0-9]+$"));
+    const QRegularExpressionMatch match = exponent.match(text);
+    if (!match.hasMatch()) {
+        return metrics.elidedText(text, Qt::ElideMiddle, available);
+    }
+    const QString kept = match.captured();
+    // However narrow the box, the "…" stays, so the exponent never stands alone.
+    const int room = std::max(available - metrics.horizontalAdvance(kept), metrics.horizontalAdvance(QChar(0x2026)));
+    return metrics.elidedText(text.first(match.capturedStart()), Qt::ElideRight, room) + kept;
+}
 
 } // namespace
 
@@ -45,7 +61,7 @@ FittingLabel::Fit FittingLabel::fit() const {
             return {font, text()};
         }
     }
-    return {font, QFontMetrics(font).elidedText(text(), Qt::ElideMiddle, available)};
+    return {font, shortened(text(), QFontMetrics(font), available)};
 }
 
 bool FittingLabel::event(QEvent* event) {

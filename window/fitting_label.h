@@ -8,7 +8,8 @@ namespace zorvel {
 
 // A caption that always shows its whole text inside its box: in its own font when the
 // text fits, otherwise in a smaller font down to a legible minimum, and below that
-// shortened in the middle with "…", the whole text then shown as its tool tip.
+// shortened with "…" (in the middle, or before the exponent of a number in scientific
+// form), the whole text then shown as its tool tip.
 // text(), and with it the name a screen reader reads, is always the whole text, so
 // whoever reads the caption back reads what was written.
 class FittingLabel : public QLabel {
@@ -17,8 +18,9 @@ class FittingLabel : public QLabel {
 public:
     // Space kept clear between the text and each side of its box, in logical pixels.
     static constexpr int margin = 2;
-    // The smallest font a shrunk text is drawn in: 8 pixels at 96 dots per inch.
-    static constexpr double minimumPointSize = 6.0;
+    // The smallest font a shrunk text is drawn in. At 6 points the digits are 5 pixels
+    // high and their antialiased strokes too faint to read on the coloured boxes.
+    static constexpr double minimumPointSize = 7.0;
 
     struct Fit {
         QFont font;
