@@ -27,6 +27,7 @@ inline constexpr std::array<std::string_view, 11> categorie{
     "1\u00B0 Grado Obesit\u00E0",
     "2\u00B0 Grado Obesit\u00E0",
     "Grande Obesit\u00E0",
+    // Spelt so on purpose, as the program has always named the class: not a slip for MOSTRUOSA.
     "Obesit\u00E0 MOSTUOSA",
     "ABNORME",
 };

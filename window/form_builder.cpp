@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -126,6 +127,16 @@ void applyAppearance(const ControlDesign& control, QWidget& widget) {
     }
 }
 
+// The built control with this design name, if it is of the type its use needs.
+template <typename Widget>
+Widget* builtControl(const QHash<QString, QWidget*>& widgets, std::string_view name) {
+    auto* widget = qobject_cast<Widget*>(widgets.value(toQString(name)));
+    if (!widget) {
+        qFatal("The design has no %s named %s", Widget::staticMetaObject.className(), std::string(name).c_str());
+    }
+    return widget;
+}
+
 // Later siblings are drawn over earlier ones, so raise from the back to the front:
 // the windowless controls from the last row to the first, then the windowed ones.
 void stack(std::span<const ControlDesign> design, const QHash<QString, QWidget*>& widgets) {
@@ -193,10 +204,10 @@ QFont designFont(FontDesign design) {
     return font;
 }
 
-void buildForm(QWidget& form, std::span<const ControlDesign> design) {
+FormControls buildForm(QWidget& form, std::span<const ControlDesign> design) {
     QHash<QString, QWidget*> widgets;
     for (const ControlDesign& control : design) {
-        QWidget* container = control.container.empty() ? &form : widgets.value(toQString(control.container));
+        QWidget* container = control.container.empty() ? &form : builtControl<QGroupBox>(widgets, control.container);
         QWidget* widget = makeControl(control, container);
         applyAppearance(control, *widget);
         widgets.insert(widget->objectName(), widget);
@@ -204,8 +215,24 @@ void buildForm(QWidget& form, std::span<const ControlDesign> design) {
     stack(design, widgets);
     orderTabs(design, widgets);
     for (const auto& [caption, box] : captionedBoxes) {
-        static_cast<QLabel*>(widgets.value(toQString(caption)))->setBuddy(widgets.value(toQString(box)));
+        builtControl<QLabel>(widgets, caption)->setBuddy(builtControl<QLineEdit>(widgets, box));
     }
+    return FormControls{
+        .peso = builtControl<QLineEdit>(widgets, "peso"),
+        .altezza = builtControl<QLineEdit>(widgets, "altezza"),
+        .command1 = builtControl<QPushButton>(widgets, "Command1"),
+        .label3 = builtControl<QLabel>(widgets, "Label3"),
+        .minP = builtControl<QLabel>(widgets, "minP"),
+        .maxP = builtControl<QLabel>(widgets, "MaxP"),
+        .dp = builtControl<QLabel>(widgets, "Dp"),
+        .sp = builtControl<QLabel>(widgets, "Sp"),
+        .poi = builtControl<QLabel>(widgets, "poi"),
+        .adesso = builtControl<QLabel>(widgets, "adesso"),
+        .segue = builtControl<QLabel>(widgets, "segue"),
+        .tipoT = builtControl<QLabel>(widgets, "tipoT"),
+        .image1 = builtControl<QLabel>(widgets, "Image1"),
+        .line1 = builtControl<QWidget>(widgets, "Line1"),
+    };
 }
 
 } // namespace zorvel

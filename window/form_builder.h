@@ -12,14 +12,38 @@
 #include <span>
 #include <string_view>
 
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
 // Turns the design table into live widgets. Every control gets its design name as
-// its objectName, so the window and the tests find it by name.
+// its objectName, so that a person's tools, and the tests, see it by that name.
 namespace zorvel {
+
+// The controls the window works with, typed, as the builder made them.
+struct FormControls {
+    QLineEdit* peso;
+    QLineEdit* altezza;
+    QPushButton* command1;
+    QLabel* label3; // the index
+    QLabel* minP;
+    QLabel* maxP;
+    QLabel* dp;
+    QLabel* sp;
+    QLabel* poi;
+    QLabel* adesso;
+    QLabel* segue;
+    QLabel* tipoT;
+    QLabel* image1;
+    QWidget* line1; // the marker
+};
 
 // Creates the controls of `design` inside `form` (or inside their frame), sized in
 // logical pixels, stacked as the table orders them, with the tab order of their tab
-// indices and the captions of the text boxes as their buddies.
-void buildForm(QWidget& form, std::span<const ControlDesign> design);
+// indices and the captions of the text boxes as their buddies. A design that lacks
+// one of the controls the window works with, or a container, ends the program as it
+// starts, in every build, naming the control.
+FormControls buildForm(QWidget& form, std::span<const ControlDesign> design);
 
 // The control's box in logical pixels, relative to its container.
 QRect pixelRect(const ControlDesign& control);
@@ -36,14 +60,6 @@ QPalette designPalette(std::span<const SystemColourDesign> colours);
 // A UTF-8 text of the design or the evaluation for a widget.
 inline QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// The control of the form with this design name; the name must exist.
-template <typename Widget>
-Widget* control(const QWidget& form, std::string_view name) {
-    auto* widget = form.findChild<Widget*>(toQString(name));
-    Q_ASSERT(widget);
-    return widget;
 }
 
 // The designed face where it is installed, otherwise the fallback, at the designed

@@ -36,6 +36,7 @@ constexpr std::array<ControlDesign, 26> controls{{
     {"altezza",  textBox, "Frame1",  720,  720,  615,  285,   1,  "",            {},          system,      {},    standard, middleLeft,  regularFont,  clipped, "Altezza", "Altezza in centimetri o in metri"},
     {"Command1", button,  "Frame1",  1440, 480,  855,  375,   4,  "Calcola",     {},          system,      {},    standard, noAlignment, regularFont,  clipped, "",        ""},
     {"Label1",   label,   "Frame1",  120,  360,  495,  255,   6,  "Peso:",       {},          transparent, {},    none,     leftAligned, regularFont,  clipped, "",        ""},
+    // "Alteza:" with one t is the caption as designed, on purpose: not a slip for "Altezza:".
     {"Label2",   label,   "Frame1",  120,  720,  615,  255,   5,  "Alteza:",     {},          transparent, {},    none,     leftAligned, regularFont,  clipped, "",        ""},
     {"Label6",   label,   "",        2040, 3840, 735,  255,   18, "Zorvel",      blue,        transparent, {},    none,     centred,     headingFont,  clipped, "",        ""},
     {"Line1",    line,    "",        2400, 4380, 0,    220,   noTabIndex, "",    {},          unfilled,     {},    none,     noAlignment, regularFont,  clipped, "",        ""},

@@ -23,25 +23,19 @@ void setBoxColour(QLabel& box, Colour colour) {
 
 } // namespace
 
-FormDisplay::FormDisplay(QWidget& form)
-    : form_(form), peso_(control<QLineEdit>(form, "peso")), altezza_(control<QLineEdit>(form, "altezza")),
-      label3_(control<QLabel>(form, "Label3")), minP_(control<QLabel>(form, "minP")),
-      maxP_(control<QLabel>(form, "MaxP")), dp_(control<QLabel>(form, "Dp")), sp_(control<QLabel>(form, "Sp")),
-      poi_(control<QLabel>(form, "poi")), adesso_(control<QLabel>(form, "adesso")),
-      segue_(control<QLabel>(form, "segue")), line1_(control<QWidget>(form, "Line1")),
-      tipoT_(control<QLabel>(form, "tipoT")), image1_(control<QLabel>(form, "Image1")) {}
+FormDisplay::FormDisplay(const QWidget& form, const FormControls& controls) : form_(form), controls_(controls) {}
 
 // Only a text that changes is written, so that the box's cursor and undo history
 // stay as the user left them.
 void FormDisplay::rewriteBox(Box box, std::string_view text) {
-    QLineEdit& edit = box == Box::weight ? *peso_ : *altezza_;
+    QLineEdit& edit = box == Box::weight ? *controls_.peso : *controls_.altezza;
     const QString rewritten = toQString(text);
     if (rewritten != edit.text()) {
         edit.setText(rewritten);
     }
 }
 
-void FormDisplay::showIndice(std::string_view text) { label3_->setText(toQString(text)); }
+void FormDisplay::showIndice(std::string_view text) { controls_.label3->setText(toQString(text)); }
 
 std::string FormDisplay::showBandFirstStep(BandEnd end, std::string_view text) {
     band(end).setText(toQString(text));
@@ -53,15 +47,15 @@ void FormDisplay::showBand(BandEnd end, std::string_view text) { band(end).setTe
 void FormDisplay::showClass(int categoria, std::string_view leftBoundText, std::string_view rightBoundText,
                             ClassColours colours) {
     categoria_ = categoria;
-    dp_->setText(toQString(leftBoundText));
-    sp_->setText(toQString(rightBoundText));
-    setBoxColour(*poi_, colours.previous);
-    setBoxColour(*adesso_, colours.own);
-    setBoxColour(*segue_, colours.next);
+    controls_.dp->setText(toQString(leftBoundText));
+    controls_.sp->setText(toQString(rightBoundText));
+    setBoxColour(*controls_.poi, colours.previous);
+    setBoxColour(*controls_.adesso, colours.own);
+    setBoxColour(*controls_.segue, colours.next);
 }
 
 std::string FormDisplay::scaleEndText(ScaleEnd end) const {
-    return (end == ScaleEnd::left ? dp_ : sp_)->text().toStdString();
+    return (end == ScaleEnd::left ? controls_.dp : controls_.sp)->text().toStdString();
 }
 
 // A marker far off the bar is kept just outside the window: clamping first means no
@@ -69,15 +63,15 @@ std::string FormDisplay::scaleEndText(ScaleEnd end) const {
 void FormDisplay::moveMarker(float xTwips) {
     const double outside = markerWidthPixels;
     const double xPixels = std::clamp(static_cast<double>(xTwips) / twipsPerPixel, -outside, form_.width() + outside);
-    line1_->move(static_cast<int>(std::lround(xPixels)) - markerWidthPixels / 2, line1_->y());
+    controls_.line1->move(static_cast<int>(std::lround(xPixels)) - markerWidthPixels / 2, controls_.line1->y());
 }
 
-void FormDisplay::showClassName(std::string_view name) { tipoT_->setText(toQString(name)); }
+void FormDisplay::showClassName(std::string_view name) { controls_.tipoT->setText(toQString(name)); }
 
 bool FormDisplay::showClassPicture(int categoria) {
     const std::optional<QImage> picture = loadClassPicture(categoria);
     if (picture) {
-        image1_->setPixmap(QPixmap::fromImage(*picture));
+        controls_.image1->setPixmap(QPixmap::fromImage(*picture));
     }
     return picture.has_value();
 }

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "form_builder.h"
+
 #include "evaluation/evaluation.h"
 
 class QLabel;
-class QLineEdit;
 class QWidget;
 
 namespace zorvel {
@@ -13,7 +14,7 @@ namespace zorvel {
 class FormDisplay final : public Display {
 public:
     // The controls of a built form.
-    explicit FormDisplay(QWidget& form);
+    FormDisplay(const QWidget& form, const FormControls& controls);
 
     // The class the window shows: 0 until a press first selects one.
     int categoria() const { return categoria_; }
@@ -30,22 +31,10 @@ public:
     bool showClassPicture(int categoria) override;
 
 private:
-    QLabel& band(BandEnd end) const { return end == BandEnd::lowest ? *minP_ : *maxP_; }
+    QLabel& band(BandEnd end) const { return end == BandEnd::lowest ? *controls_.minP : *controls_.maxP; }
 
-    QWidget& form_;
-    QLineEdit* peso_;
-    QLineEdit* altezza_;
-    QLabel* label3_;
-    QLabel* minP_;
-    QLabel* maxP_;
-    QLabel* dp_;
-    QLabel* sp_;
-    QLabel* poi_;
-    QLabel* adesso_;
-    QLabel* segue_;
-    QWidget* line1_;
-    QLabel* tipoT_;
-    QLabel* image1_;
+    const QWidget& form_;
+    FormControls controls_;
     int categoria_ = 0;
 };
 

@@ -21,10 +21,11 @@ void preferX11(int argc, char* argv[]);
 // these states when a window is hidden, so call it before every show.
 void keepOnTopWithoutTaskbarButton(QWidget& window);
 
-// Asks for `window` to become the active window, now. For the moment a message of
-// the program closes: the window manager may then hand the keyboard to no window or to
-// another program's, and on X11 it judges the request by a time that Qt only updates
-// on events the program itself receives.
+// Asks for `window` to become the active window, stamped with the time of now. For
+// the moment a message of the program closes: the window manager may then hand the
+// keyboard to no window or to another program's, and on X11 it judges the request by
+// a time that Qt only updates on events the program itself receives. On X11 the
+// request goes out from the event loop, one round trip to the server later.
 void askToBeActive(QWidget& window);
 
 // The frame around the window as the window system announces it: on X11 the window
