@@ -15,6 +15,14 @@ set(ZORVEL_TEST_UNSET_VARIABLES
     KDE_FULL_SESSION KDE_SESSION_VERSION GNOME_DESKTOP_SESSION_ID)
 list(TRANSFORM ZORVEL_TEST_UNSET_VARIABLES APPEND "=unset:")
 
+# Test programs start through this launcher (the generated-file comparison hands it
+# on to the programs it runs): natively, or on the emulated processor that
+# ZORVEL_TEST_CPU names, as the cpu-* test presets set it. A cross build keeps the
+# emulator its toolchain names.
+if(NOT CMAKE_CROSSCOMPILING)
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/on_test_cpu.sh)
+endif()
+
 function(zorvel_add_test kind name)
     cmake_parse_arguments(PARSE_ARGV 2 arg "" "" "COMMAND;ENVIRONMENT;PROPERTIES")
     if(NOT arg_COMMAND OR arg_UNPARSED_ARGUMENTS)

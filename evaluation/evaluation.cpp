@@ -8,42 +8,6 @@
 #include <utility>
 
 namespace zorvel {
-namespace {
-
-class Recorder final : public Display {
-public:
-    Evaluation shown;
-
-    void rewriteBox(Box box, std::string_view text) override {
-        (box == Box::weight ? shown.weightText : shown.heightText) = std::string(text);
-    }
-    void showIndice(std::string_view text) override { shown.indiceText = text; }
-    std::string showBandFirstStep(BandEnd end, std::string_view text) override {
-        return band(end).firstStepText = text;
-    }
-    void showBand(BandEnd end, std::string_view text) override { band(end).text = text; }
-    void showClass(int categoria, std::string_view leftBoundText, std::string_view rightBoundText,
-                   ClassColours colours) override {
-        shown.categoria = categoria;
-        shown.leftBoundText = leftBoundText;
-        shown.rightBoundText = rightBoundText;
-        shown.colours = colours;
-    }
-    std::string scaleEndText(ScaleEnd end) const override {
-        return end == ScaleEnd::left ? shown.leftBoundText : shown.rightBoundText;
-    }
-    void moveMarker(float xTwips) override { shown.markerX = xTwips; }
-    void showClassName(std::string_view name) override { shown.className = name; }
-    bool showClassPicture(int categoria) override {
-        shown.pictureOf = categoria;
-        return true;
-    }
-
-private:
-    Evaluation::Band& band(BandEnd end) { return end == BandEnd::lowest ? shown.lowest : shown.highest; }
-};
-
-} // namespace
 
 std::optional<Failure> runCalculation(std::string_view weightText, std::string_view heightText, Display& display) {
     const std::string height = withDecimalCommas(heightText);
@@ -71,10 +35,13 @@ std::optional<Failure> runCalculation(std::string_view weightText, std::string_v
         display.showBand(end, formatNumber(*bound));
     }
 
-    // The index is finite, and every finite index has a class.
-    const int categoria = selectClass(*index).value();
-    const WeightClass& selected = weightClass(categoria);
-    display.showClass(categoria, formatNumber(selected.leftBound), formatNumber(selected.rightBound), selected.colours);
+    const Result<WeightClass> selected = selectClass(*index);
+    if (!selected) {
+        return selected.error();
+    }
+    const int categoria = selected->number;
+    display.showClass(categoria, formatNumber(selected->leftBound), formatNumber(selected->rightBound),
+                      selected->colours);
 
     const Result<float> marker =
         placeMarker(*index, display.scaleEndText(ScaleEnd::left), display.scaleEndText(ScaleEnd::right));
@@ -91,12 +58,6 @@ std::optional<Failure> runCalculation(std::string_view weightText, std::string_v
         return Failure{Input::classPicture, Problem::missing};
     }
     return std::nullopt;
-}
-
-Evaluation evaluate(std::string_view weightText, std::string_view heightText) {
-    Recorder recorder;
-    recorder.shown.failure = runCalculation(weightText, heightText, recorder);
-    return std::move(recorder.shown);
 }
 
 } // namespace zorvel

@@ -55,30 +55,4 @@ protected:
 // returned, every earlier write made.
 std::optional<Failure> runCalculation(std::string_view weightText, std::string_view heightText, Display& display);
 
-// What one press shows, recorded write by write; a write not made leaves its field
-// empty (0 for the class).
-struct Evaluation {
-    struct Band {
-        std::string firstStepText;
-        std::string text;
-    };
-
-    std::optional<Failure> failure;
-    std::optional<std::string> heightText;
-    std::optional<std::string> weightText;
-    std::string indiceText;
-    Band lowest;
-    Band highest;
-    int categoria = 0;
-    std::string leftBoundText;
-    std::string rightBoundText;
-    ClassColours colours{};
-    std::optional<float> markerX;
-    std::string className;
-    int pictureOf = 0; // the class whose picture is shown
-};
-
-// runCalculation over a display that records every write.
-Evaluation evaluate(std::string_view weightText, std::string_view heightText);
-
 } // namespace zorvel

@@ -11,6 +11,7 @@ enum class Input {
     leftBound,    // the bound shown under the left end of the colour bar
     rightBound,   // the bound shown under the right end of the colour bar
     classPicture, // the picture of the class, from the program's resources
+    weightClass,  // the class of the index, from the class table
 };
 
 // What was wrong with it.

@@ -140,12 +140,4 @@ Expected<std::int16_t, NumberError> roundToInt16(double value) {
     return static_cast<std::int16_t>(rounded);
 }
 
-Expected<std::int16_t, NumberError> parseInt16(std::string_view text, NumberFormat format) {
-    const auto number = parseNumber(text, format);
-    if (!number) {
-        return number.error();
-    }
-    return roundToInt16(*number);
-}
-
 } // namespace zorvel

@@ -33,11 +33,8 @@ std::string_view withoutBlanksAround(std::string_view text);
 // small to represent reads as zero of the text's sign, one too large is outOfRange.
 Expected<double, NumberError> parseNumber(std::string_view text, NumberFormat format = italianFormat);
 
-// Reads a number as above and rounds it to the nearest integer, halves to even.
-// Results outside -32768..32767 are outOfRange.
-Expected<std::int16_t, NumberError> parseInt16(std::string_view text, NumberFormat format = italianFormat);
-
-// The rounding of parseInt16, for a number already read.
+// The nearest integer to a number, halves to even. Results outside -32768..32767
+// are outOfRange.
 Expected<std::int16_t, NumberError> roundToInt16(double value);
 
 // Writes a finite number with at most 15 significant digits, no grouping, no

@@ -1,7 +1,6 @@
 #include "weight_classes.h"
 
 #include <limits>
-#include <stdexcept>
 
 namespace zorvel {
 namespace {
@@ -54,20 +53,13 @@ constexpr std::array<WeightClass, lastClass> weightClasses = makeWeightClasses()
 
 } // namespace
 
-std::optional<int> selectClass(double indice) {
+Result<WeightClass> selectClass(double indice) {
     for (int number = lastClass; number >= firstClass; --number) {
         if (matches(classRows[number - 1], indice)) {
-            return number;
+            return weightClasses[number - 1];
         }
     }
-    return std::nullopt;
-}
-
-const WeightClass& weightClass(int number) {
-    if (number < firstClass || number > lastClass) {
-        throw std::out_of_range("weight class outside 1..9");
-    }
-    return weightClasses[number - 1];
+    return Failure{Input::weightClass, Problem::missing};
 }
 
 std::optional<std::string_view> nameOf(long long index) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "failure.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -54,11 +56,9 @@ struct WeightClass {
     ClassColours colours;
 };
 
-// The class of a finite index; empty only for NaN.
-std::optional<int> selectClass(double indice);
-
-// The bounds and colours of class 1..9.
-const WeightClass& weightClass(int number);
+// The class of an index with its bounds and colours. Every number has one; an index
+// that matched no row (only NaN) fails as a missing class.
+Result<WeightClass> selectClass(double indice);
 
 // The name at index 0..10 of categorie; empty outside.
 std::optional<std::string_view> nameOf(long long index);

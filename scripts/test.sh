@@ -11,6 +11,12 @@ cmake --preset dev
 cmake --build --preset dev -j "$jobs"
 ctest --preset dev -j "$jobs"
 
+# The tests that touch pixels (assets and window) again on two emulated processors,
+# baseline x86-64 and Nehalem, with the same build: Qt picks its pixel code by
+# processor feature, and a comparison must hold on every processor, not only this one.
+ctest --preset cpu-qemu64 -j "$jobs"
+ctest --preset cpu-nehalem -j "$jobs"
+
 # The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
 cmake --preset asan
 cmake --build --preset asan -j "$jobs"

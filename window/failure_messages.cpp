@@ -13,8 +13,10 @@ struct FailureText {
 };
 
 // Too large a height cannot be typed into a 16-bit integer; too large an index comes
-// from a height far too small for the weight.
-constexpr std::array<FailureText, 8> failureTexts{{
+// from a height far too small for the weight. The bounds under the colour bar are
+// always written by the press that reads them back, and every index has a class:
+// should either ever fail, the press can only be repeated.
+constexpr std::array<FailureText, 12> failureTexts{{
     {Input::weight, Problem::notANumber, "Il peso deve essere un numero di chilogrammi, per esempio 70 o 70,5."},
     {Input::weight, Problem::notPositive, "Il peso deve essere maggiore di zero, per esempio 70 o 70,5."},
     {Input::weight, Problem::tooLarge, "Il peso è troppo grande: scrivi i chilogrammi, per esempio 70 o 70,5."},
@@ -26,13 +28,20 @@ constexpr std::array<FailureText, 8> failureTexts{{
      "L'altezza deve essere maggiore di zero, per esempio 175 (centimetri) o 1,75 (metri)."},
     {Input::height, Problem::tooLarge,
      "L'altezza è troppo piccola per questo peso: scrivi i centimetri, per esempio 175, o i metri, per esempio 1,75."},
+    {Input::leftBound, Problem::notANumber,
+     "Il limite sinistro della scala non è un numero: scrivi il peso e l'altezza e premi di nuovo Calcola."},
+    {Input::rightBound, Problem::notANumber,
+     "Il limite destro della scala non è un numero: scrivi il peso e l'altezza e premi di nuovo Calcola."},
+    {Input::rightBound, Problem::outOfRange,
+     "Il limite destro della scala è uguale al sinistro o troppo lontano: scrivi il peso e l'altezza e premi di "
+     "nuovo Calcola."},
     {Input::classPicture, Problem::missing, "La figura della classe non si può caricare: premi di nuovo Calcola."},
+    {Input::weightClass, Problem::missing,
+     "La classe di questo indice manca nella tabella: scrivi il peso e l'altezza e premi di nuovo Calcola."},
 }};
 
-// The bounds under the colour bar are always written by the press that reads them
-// back; should they ever fail to read, the press can only be repeated.
-constexpr const char* unusableScaleText =
-    "I limiti della scala non sono validi: scrivi il peso e l'altezza e premi di nuovo Calcola.";
+// For a failure the table does not know.
+constexpr const char* unknownFailureText = "Il calcolo non è riuscito: premi di nuovo Calcola.";
 
 } // namespace
 
@@ -40,7 +49,7 @@ QString failureMessage(Failure failure) {
     const auto found = std::ranges::find_if(failureTexts, [failure](const FailureText& entry) {
         return entry.input == failure.input && entry.problem == failure.problem;
     });
-    return QString::fromUtf8(found != failureTexts.end() ? found->text : unusableScaleText);
+    return QString::fromUtf8(found != failureTexts.end() ? found->text : unknownFailureText);
 }
 
 } // namespace zorvel

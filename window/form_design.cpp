@@ -1,9 +1,6 @@
 #include "form_design.h"
 
-#include <algorithm>
 #include <array>
-#include <stdexcept>
-#include <string>
 
 namespace zorvel {
 namespace {
@@ -91,13 +88,5 @@ constexpr std::array<SystemColourDesign, 20> systemColours{{
 std::span<const ControlDesign> form1Controls() { return controls; }
 
 std::span<const SystemColourDesign> form1SystemColours() { return systemColours; }
-
-const ControlDesign& controlDesign(std::string_view name) {
-    const auto found = std::ranges::find(controls, name, &ControlDesign::name);
-    if (found == controls.end()) {
-        throw std::invalid_argument("no control named " + std::string(name));
-    }
-    return *found;
-}
 
 } // namespace zorvel

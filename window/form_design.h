@@ -115,7 +115,4 @@ inline constexpr Colour markerOutlineColour = 0xFFFFFF;
 // earlier row lies in front of a later one.
 std::span<const ControlDesign> form1Controls();
 
-// The row of the control with this name; the name must exist.
-const ControlDesign& controlDesign(std::string_view name);
-
 } // namespace zorvel

@@ -3,7 +3,7 @@
 // std::from_chars. The last line gives their ratio.
 #include "typed_texts.h"
 
-#include "evaluation/evaluation.h"
+#include "recorded_press.h"
 
 #include <benchmark/benchmark.h>
 

@@ -5,7 +5,7 @@
 // The difference of the two totals, divided by 100000, is the cost of one evaluation.
 #include "typed_texts.h"
 
-#include "evaluation/evaluation.h"
+#include "recorded_press.h"
 
 #include <cstdio>
 #include <cstdlib>

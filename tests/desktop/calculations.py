@@ -2,41 +2,58 @@
 worked out by hand from the class table and the marker rule, and the window's
 layout in logical pixels (15 twips each) that the tests need to find them."""
 
+import csv
+import os
 from collections import namedtuple
 
-# Class colours as red, green, blue.
-CLASS_COLOUR = {
-    0: (128, 0, 0), 1: (255, 0, 0), 2: (255, 128, 128), 3: (192, 192, 0),
-    4: (0, 255, 0), 5: (255, 128, 128), 6: (255, 0, 0), 7: (128, 0, 0),
-    8: (64, 0, 0), 9: (2, 0, 0), 10: (0, 0, 0),
-}
+ClassRow = namedtuple("ClassRow", ["name", "colour", "left_bound", "right_bound"])
 
-CLASS_NAME = {
-    0: "INVISIBILE", 1: "GRAVE Magrezza", 2: "Moderata Magrezza", 3: "Sottopeso",
-    4: "PESO FORMA", 5: "Sovrappeso", 6: "1° Grado Obesità", 7: "2° Grado Obesità",
-    8: "Grande Obesità", 9: "Obesità MOSTUOSA", 10: "ABNORME",
-}
+
+def read_class_table():
+    """The class table the C++ model includes, one row of braces a class, 0 to 10:
+    the name, the colour (0x00BBGGRR there, red, green, blue here) and the bounds
+    written as the window writes them."""
+    rows = []
+    with open(os.path.join(os.path.dirname(__file__), "..", "support", "weight_classes.inc"),
+              encoding="utf-8") as table:
+        for line in filter(lambda line: line.startswith("{"), table):
+            fields = next(csv.reader([line.strip(" {},\n")], skipinitialspace=True))
+            name, colour, *bounds = fields[:4]
+            rgb = tuple((int(colour, 16) >> shift) & 0xFF for shift in (0, 8, 16))
+            rows.append(ClassRow(name, rgb, *(f"{float(b):g}".replace(".", ",") for b in bounds)))
+    return rows
+
+
+CLASSES = read_class_table()
+
 
 class Calculation(namedtuple("Calculation", [
         "name", "weight", "height",
-        "shown_weight", "index", "lowest", "highest", "category", "left_bound", "right_bound",
-        "marker_twips"])):
+        "shown_weight", "index", "lowest", "highest", "category", "marker_twips"])):
     """What typing `weight` and `height` and clicking "Calcola" must show."""
 
     @property
     def class_name(self):
-        return CLASS_NAME[self.category]
+        return CLASSES[self.category].name
+
+    @property
+    def left_bound(self):
+        return CLASSES[self.category].left_bound
+
+    @property
+    def right_bound(self):
+        return CLASSES[self.category].right_bound
 
 
 CALCULATIONS = [
     Calculation("class 4, 70 kg and 175 cm", "70", "175",
-                "70", "22,85", "56,65", "76,25", 4, "18,5", "24,9", 3214.69),
+                "70", "22,85", "56,65", "76,25", 4, 3214.69),
     Calculation("class 1, 55 kg and 190 cm", "55", "190",
-                "55", "15,23", "66,78", "89,88", 1, "10", "16", 4021.0),
+                "55", "15,23", "66,78", "89,88", 1, 4021.0),
     Calculation("class 9, 170 kg and 1,75 m", "170", "1,75",
-                "170", "55,51", "56,65", "76,25", 9, "60", "49,9", 2227.13),
+                "170", "55,51", "56,65", "76,25", 9, 2227.13),
     Calculation("class 4, weight typed with a point", "70.5", "175",
-                "70,5", "23,02", "56,65", "76,25", 4, "18,5", "24,9", 3326.25),
+                "70,5", "23,02", "56,65", "76,25", 4, 3326.25),
 ]
 
 
@@ -65,7 +82,7 @@ RESULT_LABELS = {
 }
 
 # The marker line runs from y 292 to 306; this row crosses it and all three boxes.
-BAR_ROW = 300
+BAR_ROW = CURRENT_BAR[1] + CURRENT_BAR[3] // 2
 BAR_START_TWIPS, TWIPS_PER_PIXEL = 360, 15
 
 

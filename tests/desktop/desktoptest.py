@@ -85,7 +85,8 @@ class ProgramTestCase(unittest.TestCase):
             return image.pixel(ox + self.device(x), row)
 
         # The bar's inside, clear of its border and of the boxes that overlap its ends.
-        inside = range(ox + self.device(26), ox + self.device(302))
+        bar_x, _, bar_width, _ = layout.CURRENT_BAR
+        inside = range(ox + self.device(bar_x + 2), ox + self.device(bar_x + bar_width - 3))
         row_pixels = [image.pixel(x, row) for x in inside]
         current = Counter(row_pixels).most_common(1)[0][0]
         runs, beside, start = [], [], None
@@ -97,11 +98,12 @@ class ProgramTestCase(unittest.TestCase):
                              (inside.start + index - ox) / self.scale))
                 beside.append((row_pixels[start - 1] if start else None, colour))
                 start = None
-        return Bar(colour_at(12), current, colour_at(315), runs, beside)
+        return Bar(colour_at(layout.centre(layout.PREVIOUS_BOX)[0]), current,
+                   colour_at(layout.centre(layout.NEXT_BOX)[0]), runs, beside)
 
     def wait_for_bar(self, category):
         """The bar once it shows the colours of `category`."""
-        expected = tuple(layout.CLASS_COLOUR[category + step] for step in (-1, 0, 1))
+        expected = tuple(layout.CLASSES[category + step].colour for step in (-1, 0, 1))
 
         def probe():
             bar = self.read_bar()

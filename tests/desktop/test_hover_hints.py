@@ -6,7 +6,7 @@ import unittest
 
 import calculations as layout
 from accessibility import ScreenReaderMixin, descendants
-from calculations import CLASS_NAME, by_name
+from calculations import CLASSES, by_name
 from desktoptest import ProgramTestCase
 from xsession import wait_for
 
@@ -48,7 +48,7 @@ class HoverHintsTest(ScreenReaderMixin, ProgramTestCase):
                 wait_for("Zorvel to know it is not the active window", lambda: not (
                     self.top_level.getState().contains(self.pyatspi.STATE_ACTIVE)))
             for box_name, (box, step) in BOXES.items():
-                expected = CLASS_NAME[calculation.category + step]
+                expected = CLASSES[calculation.category + step].name
                 with self.subTest(calculation.name, box=box_name, other_active=other_active):
                     self.hover(box)
                     try:

@@ -1,4 +1,5 @@
-#include "evaluation/evaluation.h"
+#include "calculation_model.h"
+#include "recorded_press.h"
 
 #include <gtest/gtest.h>
 
@@ -19,12 +20,12 @@ TEST(Evaluate, ShowsEveryResultOfAPress) {
     EXPECT_EQ(e.categoria, 4);
     EXPECT_EQ(e.leftBoundText, "18,5");
     EXPECT_EQ(e.rightBoundText, "24,9");
-    EXPECT_EQ(e.colours.previous, classColours[3]);
-    EXPECT_EQ(e.colours.own, classColours[4]);
-    EXPECT_EQ(e.colours.next, classColours[5]);
+    EXPECT_EQ(e.colours.previous, model::classes[3].colour);
+    EXPECT_EQ(e.colours.own, model::classes[4].colour);
+    EXPECT_EQ(e.colours.next, model::classes[5].colour);
     ASSERT_TRUE(e.markerX.has_value());
     EXPECT_NEAR(*e.markerX, 3214.69f, 0.01f);
-    EXPECT_EQ(e.className, "PESO FORMA");
+    EXPECT_EQ(e.className, model::classes[4].name);
     EXPECT_EQ(e.pictureOf, 4);
 }
 

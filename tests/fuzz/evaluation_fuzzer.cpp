@@ -3,8 +3,7 @@
 // weight text, a line feed and the height text.
 #include "calculation_model.h"
 #include "check.h"
-
-#include "evaluation/evaluation.h"
+#include "recorded_press.h"
 
 #include <cstdint>
 #include <cstdio>

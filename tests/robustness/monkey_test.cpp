@@ -8,7 +8,9 @@
 #include "calculation_model.h"
 #include "controls.h"
 #include "modal_watchdog.h"
+#include "screen_colour.h"
 #include "shown_picture.h"
+#include "shown_results.h"
 
 #include "window/failure_messages.h"
 #include "window/main_window.h"
@@ -40,11 +42,6 @@ void dropOffscreenNoise(QtMsgType type, const QMessageLogContext& context, const
     testLibraryHandler(type, context, message);
 }
 
-QColor colourOf(Colour colour) {
-    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
-                  static_cast<int>((colour >> 16) & 0xFF));
-}
-
 QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 // For failure reports: long texts cut short, everything else as typed.
@@ -53,16 +50,6 @@ QString shortened(const QString& text) {
         return text;
     return text.left(60) + "... (" + QString::number(text.size()) + " characters)";
 }
-
-// What a press writes, as the widgets show it.
-struct Results {
-    QString peso, altezza, label3, minP, maxP, dp, sp, tipoT;
-    QColor poi, adesso, segue;
-    qint64 picture = 0; // the cache key of the pixmap Image1 shows
-    QRect line1;
-
-    bool operator==(const Results&) const = default;
-};
 
 } // namespace
 
@@ -78,10 +65,9 @@ private:
     Widget* control(const char* name) const {
         return ::control<Widget>(window_, name);
     }
-    Results results() const;
     void type(QLineEdit& box, const QString& text);
     QString pressAndDismiss(monkey::Noise& noise);
-    void checkShown(const Evaluation& expected, const Results& before, const Results& shown);
+    void checkShown(const Evaluation& expected, const ShownResults& before, const ShownResults& shown);
     void checkMarkerInSight(float xTwips, const QRect& line);
 
     MainWindow window_;
@@ -92,23 +78,6 @@ void MonkeyTest::initTestCase() {
     testLibraryHandler = qInstallMessageHandler(dropOffscreenNoise);
     window_.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window_));
-}
-
-Results MonkeyTest::results() const {
-    const QWidget* line1 = control<QWidget>("Line1");
-    return {control<QLineEdit>("peso")->text(),
-            control<QLineEdit>("altezza")->text(),
-            control("Label3")->text(),
-            control("minP")->text(),
-            control("MaxP")->text(),
-            control("Dp")->text(),
-            control("Sp")->text(),
-            control("tipoT")->text(),
-            control("poi")->palette().color(QPalette::Window),
-            control("adesso")->palette().color(QPalette::Window),
-            control("segue")->palette().color(QPalette::Window),
-            control("Image1")->pixmap().cacheKey(),
-            line1->isVisible() ? line1->geometry() : QRect()};
 }
 
 // Short texts of plain characters are typed key by key; the rest is pasted, as a
@@ -140,8 +109,8 @@ QString MonkeyTest::pressAndDismiss(monkey::Noise& noise) {
 }
 
 // Every write the model makes shows in its widget; what it does not write stays.
-void MonkeyTest::checkShown(const Evaluation& expected, const Results& before, const Results& shown) {
-    Results wanted = before;
+void MonkeyTest::checkShown(const Evaluation& expected, const ShownResults& before, const ShownResults& shown) {
+    ShownResults wanted = before;
     wanted.altezza = fromUtf8(expected.heightText.value_or(""));
     wanted.peso = expected.weightText ? fromUtf8(*expected.weightText) : before.peso;
     if (!expected.indiceText.empty()) {
@@ -152,9 +121,9 @@ void MonkeyTest::checkShown(const Evaluation& expected, const Results& before, c
     if (expected.categoria != 0) {
         wanted.dp = fromUtf8(expected.leftBoundText);
         wanted.sp = fromUtf8(expected.rightBoundText);
-        wanted.poi = colourOf(expected.colours.previous);
-        wanted.adesso = colourOf(expected.colours.own);
-        wanted.segue = colourOf(expected.colours.next);
+        wanted.poi = screenColour(expected.colours.previous);
+        wanted.adesso = screenColour(expected.colours.own);
+        wanted.segue = screenColour(expected.colours.next);
     }
     if (!expected.className.empty())
         wanted.tipoT = fromUtf8(expected.className);
@@ -166,14 +135,7 @@ void MonkeyTest::checkShown(const Evaluation& expected, const Results& before, c
         QVERIFY2(showsPictureOf(*control("Image1"), expected.pictureOf), "Image1 does not show the class picture");
         wanted.picture = shown.picture;
     }
-    QCOMPARE(shown.peso, wanted.peso);
-    QCOMPARE(shown.altezza, wanted.altezza);
-    QCOMPARE(shown.label3, wanted.label3);
-    QCOMPARE(shown.minP, wanted.minP);
-    QCOMPARE(shown.maxP, wanted.maxP);
-    QCOMPARE(shown.dp, wanted.dp);
-    QCOMPARE(shown.sp, wanted.sp);
-    QCOMPARE(shown.tipoT, wanted.tipoT);
+    QCOMPARE(shown.texts(), wanted.texts());
     QVERIFY2(shown == wanted, "a colour, the picture or the marker changed though the press did not write it");
 }
 
@@ -198,18 +160,17 @@ void MonkeyTest::randomCalculations() {
     const qsizetype topLevelsAtStart = QApplication::topLevelWidgets().size();
 
     for (int i = 0; i < calculations; ++i) {
-        const monkey::RandomText weight = monkey::randomText(noise);
-        const monkey::RandomText height = monkey::randomText(noise);
+        const auto [weight, height] = monkey::randomTexts(noise);
         if (weight.text)
             type(*control<QLineEdit>("peso"), *weight.text);
         if (height.text)
             type(*control<QLineEdit>("altezza"), *height.text);
 
-        const Results before = results();
+        const ShownResults before = shownResults(window_);
         const Evaluation expected = model::press(before.peso.toStdString(), before.altezza.toStdString());
         const QString message = pressAndDismiss(noise);
         QCOMPARE(message, expected.failure ? failureMessage(*expected.failure) : QString());
-        checkShown(expected, before, results());
+        checkShown(expected, before, shownResults(window_));
 
         const QStringList leftOpen = watchdog_.takeUnexpected();
         if (!leftOpen.isEmpty() || QApplication::activeModalWidget())

@@ -1,5 +1,7 @@
 #include "random_texts.h"
 
+#include "calculation_model.h"
+
 #include <array>
 #include <numeric>
 
@@ -175,6 +177,18 @@ RandomText randomText(Noise& noise) {
         drawn -= kind.weight;
     }
     return {"unchanged", std::nullopt};
+}
+
+std::pair<RandomText, RandomText> randomTexts(Noise& noise) {
+    if (!chance(noise, 0.1))
+        return {randomText(noise), randomText(noise)};
+    // Half a hundredth above the index wanted, so that truncating lands on it.
+    const double limit = model::classes[between(noise, 1, 8)].upTo;
+    const double indice = limit + between(noise, -1, 1) / 100.0 + 0.005;
+    const int centimetres = between(noise, 140, 210);
+    const double weight = indice * centimetres * centimetres / 10000;
+    return {{"near a class limit", QString::number(weight, 'f', 6).replace(u'.', u',')},
+            {"near a class limit", QString::number(centimetres)}};
 }
 
 } // namespace zorvel::monkey

@@ -6,6 +6,7 @@
 #include <random>
 #include <span>
 #include <string_view>
+#include <utility>
 
 // Texts of every kind a person (or a cat on the keyboard) might put into a box.
 namespace zorvel::monkey {
@@ -25,5 +26,9 @@ struct RandomText {
 
 // A text of a kind drawn by the kinds' weights.
 RandomText randomText(Noise& noise);
+
+// A weight and a height: mostly each of its own kind, sometimes a pair whose index
+// lies on the upper limit of a class or a hundredth either side of it.
+std::pair<RandomText, RandomText> randomTexts(Noise& noise);
 
 } // namespace zorvel::monkey

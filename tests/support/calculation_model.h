@@ -2,15 +2,17 @@
 
 // What a press on "Calcola" must show, worked out from the rules alone: numbers read
 // and written by the C library (strtod, printf) on texts brought to its form, the
-// formulas in their order, the unit rule, the class table and the order in which
-// failures are met. It shares no code with the evaluation, only its result types,
-// so that the fuzz target and the monkey test check the arithmetic itself.
+// formulas in their order, the unit rule, the class table with its names and colours
+// and the order in which failures are met. It shares no code or table with the
+// evaluation, only its result types, so that the fuzz target and the monkey test
+// check the arithmetic and the class table themselves.
 
-#include "evaluation/evaluation.h"
+#include "recorded_press.h"
 
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -81,26 +83,23 @@ inline std::string withCommas(std::string_view text) {
 
 inline double truncatedToHundredths(double value) { return std::trunc(value * 100) / 100; }
 
-// Each class takes the indices above the previous class's upper limit up to its own
-// (18,5 opens class 4); its colour bar reads its two bounds at its ends.
-struct ClassRange {
-    double upperLimit;
-    bool upperLimitIncluded;
+struct ClassRow {
+    const char* name; // UTF-8
+    std::uint32_t colour;
     double leftBound;
     double rightBound;
+    double upTo;
+    bool upToIncluded;
 };
-inline constexpr ClassRange classRanges[] = {
-    {16.0, true, 10, 16},     {16.9, true, 16.1, 16.9}, {18.5, false, 17, 18.4},
-    {24.9, true, 18.5, 24.9}, {29.9, true, 25, 29.9},   {34.9, true, 30, 34.9},
-    {40.0, true, 35, 40},     {49.9, true, 40, 50},     {INFINITY, true, 60, 49.9},
+inline constexpr ClassRow classes[] = {
+#include "weight_classes.inc"
 };
 
+// The class of a finite index, 1 to 9.
 inline int classOf(double indice) {
     int number = 1;
-    for (const ClassRange& range : classRanges) {
-        if (indice < range.upperLimit || (range.upperLimitIncluded && indice == range.upperLimit)) {
-            return number;
-        }
+    while (number < 9 &&
+           !(indice < classes[number].upTo || (classes[number].upToIncluded && indice == classes[number].upTo))) {
         ++number;
     }
     return number;
@@ -152,13 +151,10 @@ inline Evaluation press(std::string_view weightText, std::string_view heightText
         band->text = writeNumber(truncatedToHundredths(*readNumber(band->firstStepText) * metres));
     }
 
-    shown.categoria = classOf(indice);
-    const ClassRange& range = classRanges[shown.categoria - 1];
-    shown.leftBoundText = writeNumber(range.leftBound);
-    shown.rightBoundText = writeNumber(range.rightBound);
-    shown.colours = {classColours[static_cast<std::size_t>(shown.categoria - 1)],
-                     classColours[static_cast<std::size_t>(shown.categoria)],
-                     classColours[static_cast<std::size_t>(shown.categoria + 1)]};
+    const int number = shown.categoria = classOf(indice);
+    shown.leftBoundText = writeNumber(classes[number].leftBound);
+    shown.rightBoundText = writeNumber(classes[number].rightBound);
+    shown.colours = {classes[number - 1].colour, classes[number].colour, classes[number + 1].colour};
 
     const double left = *readNumber(shown.leftBoundText);
     const double right = *readNumber(shown.rightBoundText);
@@ -167,8 +163,8 @@ inline Evaluation press(std::string_view weightText, std::string_view heightText
         return fails(blamedForTooLarge, Problem::tooLarge);
     }
     shown.markerX = static_cast<float>(x);
-    shown.className = categorie[static_cast<std::size_t>(shown.categoria)];
-    shown.pictureOf = shown.categoria;
+    shown.className = classes[number].name;
+    shown.pictureOf = number;
     return shown;
 }
 

@@ -1,14 +1,14 @@
 // The window as designed: every control where the design puts it, looking as the
 // design says, stacked and focused in the designed order.
+#include "calculation_model.h"
 #include "controls.h"
 #include "modal_watchdog.h"
+#include "screen_colour.h"
 
 #include "window/fitting_label.h"
 #include "window/form_builder.h"
 #include "window/form_design.h"
 #include "window/main_window.h"
-
-#include "evaluation/weight_classes.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -23,6 +23,7 @@
 #include <QToolTip>
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -174,7 +175,7 @@ void FormTest::geometry() {
                          pixels(twips.left() + twips.width()) - pixels(twips.left()),
                          pixels(twips.top() + twips.height()) - pixels(twips.top()));
     QCOMPARE(QRect(widget->mapTo(window_.get(), QPoint(0, 0)), widget->size()), expected);
-    QCOMPARE(zorvel::controlDesign(name).tabIndex, tabIndex);
+    QCOMPARE(std::ranges::find(zorvel::form1Controls(), name, &zorvel::ControlDesign::name)->tabIndex, tabIndex);
 
     QString shown;
     if (const auto* label = qobject_cast<const QLabel*>(widget)) {
@@ -253,32 +254,21 @@ void FormTest::appearance() {
 void FormTest::stacking_data() {
     QTest::addColumn<QString>("front");
     QTest::addColumn<QString>("back");
-    QTest::newRow("poi over adesso") << "poi"
-                                     << "adesso";
-    QTest::newRow("segue over adesso") << "segue"
-                                       << "adesso";
-    QTest::newRow("Label3 over Shape1") << "Label3"
-                                        << "Shape1";
-    QTest::newRow("Label6 over Shape1") << "Label6"
-                                        << "Shape1";
-    QTest::newRow("Image1 over Shape2") << "Image1"
-                                        << "Shape2";
-    QTest::newRow("Line1 over adesso") << "Line1"
-                                       << "adesso";
-    QTest::newRow("Line1 over poi") << "Line1"
-                                    << "poi";
-    QTest::newRow("poi over prima") << "poi"
-                                    << "prima";
-    QTest::newRow("adesso over ora") << "adesso"
-                                     << "ora";
-    QTest::newRow("segue over dopo") << "segue"
-                                     << "dopo";
-    QTest::newRow("peso over Label1") << "peso"
-                                      << "Label1";
-    QTest::newRow("Command1 over Label2") << "Command1"
-                                          << "Label2";
-    QTest::newRow("Frame1 over Shape2") << "Frame1"
-                                        << "Shape2";
+    // clang-format off
+    QTest::newRow("poi over adesso") << "poi" << "adesso";
+    QTest::newRow("segue over adesso") << "segue" << "adesso";
+    QTest::newRow("Label3 over Shape1") << "Label3" << "Shape1";
+    QTest::newRow("Label6 over Shape1") << "Label6" << "Shape1";
+    QTest::newRow("Image1 over Shape2") << "Image1" << "Shape2";
+    QTest::newRow("Line1 over adesso") << "Line1" << "adesso";
+    QTest::newRow("Line1 over poi") << "Line1" << "poi";
+    QTest::newRow("poi over prima") << "poi" << "prima";
+    QTest::newRow("adesso over ora") << "adesso" << "ora";
+    QTest::newRow("segue over dopo") << "segue" << "dopo";
+    QTest::newRow("peso over Label1") << "peso" << "Label1";
+    QTest::newRow("Command1 over Label2") << "Command1" << "Label2";
+    QTest::newRow("Frame1 over Shape2") << "Frame1" << "Shape2";
+    // clang-format on
 }
 
 void FormTest::stacking() {
@@ -298,16 +288,17 @@ void FormTest::stateBeforeFirstCalculation() {
 
     // "Med" in white on the blue box, the marker black over the bar.
     const QImage shot = window_->grab().toImage();
-    QCOMPARE(shot.pixelColor(140, 281), QColor(0, 0, 255));
+    const QRect index = control("Label3")->geometry();
+    QCOMPARE(shot.pixelColor(index.left() + 4, index.center().y()), QColor(0, 0, 255));
     bool whiteText = false;
-    for (int x = 136; x < 177; ++x) {
+    for (int x = index.left(); x <= index.right(); ++x) {
         // Antialiased glyphs: near-white on the blue box.
-        whiteText = whiteText || shot.pixelColor(x, 281).red() > 200;
+        whiteText = whiteText || shot.pixelColor(x, index.center().y()).red() > 200;
     }
     QVERIFY(whiteText);
-    const QColor windowText = window_->palette().color(QPalette::WindowText);
-    QCOMPARE(shot.pixelColor(160, 300), windowText);
-    QCOMPARE(shot.pixelColor(150, 300), window_->palette().color(QPalette::Window));
+    const int barRow = control("adesso")->geometry().center().y();
+    QCOMPARE(shot.pixelColor(2400 / 15, barRow), window_->palette().color(QPalette::WindowText));
+    QCOMPARE(shot.pixelColor(2400 / 15 - 10, barRow), window_->palette().color(QPalette::Window));
 }
 
 void FormTest::focusStartsInWeightBox() { QCOMPARE(QApplication::focusWidget(), control("peso")); }
@@ -367,7 +358,7 @@ void FormTest::keysPressFocusedCalcola() {
     button->setFocus();
     QTest::keyClick(button, key);
     QCOMPARE(control<QLabel>("Label3")->text(), QStringLiteral("22,85"));
-    QCOMPARE(control<QLabel>("tipoT")->text(), QStringLiteral("PESO FORMA"));
+    QCOMPARE(control<QLabel>("tipoT")->text(), QString::fromUtf8(zorvel::model::classes[4].name));
 }
 
 // At 96 dots per inch, in the face the window really uses.
@@ -456,35 +447,23 @@ void FormTest::resultsShownWhole_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<Shown>("shown");
     using enum Shown;
-    QTest::newRow("index 22,85") << "Label3"
-                                 << "22,85" << asDesigned;
-    QTest::newRow("index 133,33") << "Label3"
-                                  << "133,33" << asDesigned;
-    QTest::newRow("index 40312420,89") << "Label3"
-                                       << "40312420,89" << shortened;
-    QTest::newRow("index 3,26530612244898E+16") << "Label3"
-                                                << "3,26530612244898E+16" << shortened;
-    QTest::newRow("index 1,79769313486231E+308") << "Label3"
-                                                 << "1,79769313486231E+308" << shortened;
-    QTest::newRow("lowest 56,65") << "minP"
-                                  << "56,65" << asDesigned;
-    QTest::newRow("lowest 115,63") << "minP"
-                                   << "115,63" << asDesigned;
-    QTest::newRow("lowest 1986301,13") << "minP"
-                                       << "1986301,13" << shortened;
-    QTest::newRow("highest 2673453,07") << "MaxP"
-                                        << "2673453,07" << shortened;
-    QTest::newRow("highest 7,98368098147048E+15") << "MaxP"
-                                                  << "7,98368098147048E+15" << shortened;
-    QTest::newRow("left bound 18,5") << "Dp"
-                                     << "18,5" << asDesigned;
-    QTest::newRow("left bound 1000,5") << "Dp"
-                                       << "1000,5" << smaller;
-    QTest::newRow("right bound 49,9") << "Sp"
-                                      << "49,9" << asDesigned;
-    QTest::newRow("class Obesità MOSTUOSA") << "tipoT"
-                                            << "Obesità MOSTUOSA" << asDesigned;
+    // clang-format off
+    QTest::newRow("index 22,85") << "Label3" << "22,85" << asDesigned;
+    QTest::newRow("index 133,33") << "Label3" << "133,33" << asDesigned;
+    QTest::newRow("index 40312420,89") << "Label3" << "40312420,89" << shortened;
+    QTest::newRow("index 3,26530612244898E+16") << "Label3" << "3,26530612244898E+16" << shortened;
+    QTest::newRow("index 1,79769313486231E+308") << "Label3" << "1,79769313486231E+308" << shortened;
+    QTest::newRow("lowest 56,65") << "minP" << "56,65" << asDesigned;
+    QTest::newRow("lowest 115,63") << "minP" << "115,63" << asDesigned;
+    QTest::newRow("lowest 1986301,13") << "minP" << "1986301,13" << shortened;
+    QTest::newRow("highest 2673453,07") << "MaxP" << "2673453,07" << shortened;
+    QTest::newRow("highest 7,98368098147048E+15") << "MaxP" << "7,98368098147048E+15" << shortened;
+    QTest::newRow("left bound 18,5") << "Dp" << "18,5" << asDesigned;
+    QTest::newRow("left bound 1000,5") << "Dp" << "1000,5" << smaller;
+    QTest::newRow("right bound 49,9") << "Sp" << "49,9" << asDesigned;
+    QTest::newRow("class 9's name") << "tipoT" << QString::fromUtf8(zorvel::model::classes[9].name) << asDesigned;
     QTest::newRow("class name longer than the window") << "tipoT" << QString(60, QLatin1Char('W')) << shortened;
+    // clang-format on
 }
 
 void FormTest::resultsShownWhole() {
@@ -543,9 +522,9 @@ void FormTest::resultsShownWhole() {
 
 void FormTest::markerStandsOutOnEveryClassColour_data() {
     QTest::addColumn<QColor>("bar");
-    for (std::size_t number = 0; number < zorvel::classColours.size(); ++number) {
-        const QColor bar = zorvel::toQColor(zorvel::classColours[number]);
-        QTest::addRow("class %zu, %s", number, qPrintable(bar.name())) << bar;
+    for (const zorvel::model::ClassRow& row : zorvel::model::classes) {
+        const QColor bar = screenColour(row.colour);
+        QTest::addRow("%s, %s", row.name, qPrintable(bar.name())) << bar;
     }
 }
 

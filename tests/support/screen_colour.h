@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QColor>
+
+#include <cstdint>
+
+// A colour of the class table (0x00BBGGRR, red in the low byte) as the screen shows
+// it, worked out here rather than by the window's own conversion.
+inline QColor screenColour(std::uint32_t colour) {
+    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                  static_cast<int>((colour >> 16) & 0xFF));
+}
