@@ -5,6 +5,11 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
+
+#include <array>
+#include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -13,31 +18,64 @@ void nameTheApplication() {
     QCoreApplication::setApplicationVersion(QString::fromLatin1(zorvel::version::versionText));
 }
 
+struct CommandLineOption {
+    const char* shortName;
+    const char* longName;
+    const char* description; // UTF-8
+};
+
+constexpr CommandLineOption helpOption{"h", "help", "Mostra questo aiuto."};
+constexpr CommandLineOption versionOption{"v", "version", "Mostra la versione."};
+constexpr std::array commandLineOptions{helpOption, versionOption};
+
+// Qt's own help is in English and offers Qt's options, which need a display; this
+// one lists only what answers in the terminal.
+QString helpText(const QString& programName) {
+    QString text =
+        QStringLiteral("Uso: %1 [opzioni]\nValutazione dell'indice di massa corporea.\n\nOpzioni:\n").arg(programName);
+    for (const CommandLineOption& option : commandLineOptions) {
+        const QString names =
+            QStringLiteral("-%1, --%2").arg(QLatin1String(option.shortName), QLatin1String(option.longName));
+        text += QStringLiteral("  %1  %2\n").arg(names, -13).arg(QString::fromUtf8(option.description));
+    }
+    return text;
+}
+
 // --help and --version answer in the terminal and end the program, before anything
-// needs a display. Every other argument is left to the window, which takes none but
-// Qt's own (-platform, -style, ...), written with one dash as Qt writes them.
-void answerCommandLine(int argc, char* argv[]) {
+// needs a display: the exit code then. Every other argument is left to the window,
+// which takes none but Qt's own (-platform, -style, ...), written with one dash as Qt
+// writes them.
+std::optional<int> answerCommandLine(int argc, char* argv[]) {
     const QCoreApplication commandLine(argc, argv);
     nameTheApplication();
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Valutazione dell'indice di massa corporea."));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
+    const auto addOption = [&parser](const CommandLineOption& option) {
+        QCommandLineOption parsed(QStringList{QLatin1String(option.shortName), QLatin1String(option.longName)});
+        parser.addOption(parsed);
+        return parsed;
+    };
+    const QCommandLineOption help = addOption(helpOption);
+    const QCommandLineOption version = addOption(versionOption);
     parser.parse(QCoreApplication::arguments());
     if (parser.isSet(help)) {
-        parser.showHelp(0);
+        std::fputs(helpText(QFileInfo(QCoreApplication::arguments().constFirst()).fileName()).toUtf8().constData(),
+                   stdout);
+        return 0;
     }
     if (parser.isSet(version)) {
         parser.showVersion();
     }
+    return std::nullopt;
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
     if (argc > 1) {
-        answerCommandLine(argc, argv);
+        if (const std::optional<int> answered = answerCommandLine(argc, argv)) {
+            return *answered;
+        }
     }
 
     zorvel::preferX11(argc, argv);

@@ -21,8 +21,7 @@ Problem unreadable(std::string_view text, NumberError error, Problem whenTooLarg
     if (error == NumberError::notANumber) {
         return Problem::notANumber;
     }
-    const auto sign = text.find_first_not_of(" \t");
-    return sign != std::string_view::npos && text[sign] == '-' ? Problem::notPositive : whenTooLarge;
+    return withoutBlanksAround(text).starts_with('-') ? Problem::notPositive : whenTooLarge;
 }
 
 } // namespace

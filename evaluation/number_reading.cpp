@@ -14,6 +14,9 @@ namespace {
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
+// A copied number often comes with a no-break space beside it (in UTF-8).
+constexpr std::string_view noBreakSpace = "\xC2\xA0";
+
 // A number text checked by our rules and rewritten in the form std::from_chars
 // reads: "[-]0digits.digits[e[-]digits]", blanks, grouping and any "+" dropped.
 struct PlainNumber {
@@ -25,12 +28,7 @@ struct PlainNumber {
 };
 
 std::optional<PlainNumber> plainNumber(std::string_view text, NumberFormat format) {
-    while (!text.empty() && isBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && isBlank(text.back())) {
-        text.remove_suffix(1);
-    }
+    text = withoutBlanksAround(text);
     PlainNumber plain;
     plain.text.reserve(text.size() + 2);
     std::size_t at = 0;
@@ -92,6 +90,22 @@ std::optional<PlainNumber> plainNumber(std::string_view text, NumberFormat forma
 }
 
 } // namespace
+
+std::string_view withoutBlanksAround(std::string_view text) {
+    for (;;) {
+        if (!text.empty() && isBlank(text.front())) {
+            text.remove_prefix(1);
+        } else if (text.starts_with(noBreakSpace)) {
+            text.remove_prefix(noBreakSpace.size());
+        } else if (!text.empty() && isBlank(text.back())) {
+            text.remove_suffix(1);
+        } else if (text.ends_with(noBreakSpace)) {
+            text.remove_suffix(noBreakSpace.size());
+        } else {
+            return text;
+        }
+    }
+}
 
 Expected<double, NumberError> parseNumber(std::string_view text, NumberFormat format) {
     const std::optional<PlainNumber> plain = plainNumber(text, format);

@@ -23,9 +23,12 @@ enum class NumberError {
     outOfRange, // a number, but too large for the target type
 };
 
-// Reads a number: blanks (space, tab) around it, an optional sign, digits with
-// grouping separators anywhere in the integer part (skipped), an optional decimal
-// separator and fraction, an optional exponent (E or e, optional sign, digits),
+// The text without the blanks around it: spaces, tabs and no-break spaces.
+std::string_view withoutBlanksAround(std::string_view text);
+
+// Reads a number: blanks (space, tab, no-break space) around it, an optional sign,
+// digits with grouping separators anywhere in the integer part (skipped), an optional
+// decimal separator and fraction, an optional exponent (E or e, optional sign, digits),
 // at least one digit in the mantissa. The value is correctly rounded; a value too
 // small to represent reads as zero of the text's sign, one too large is outOfRange.
 Expected<double, NumberError> parseNumber(std::string_view text, NumberFormat format = italianFormat);

@@ -2,6 +2,7 @@
 
 #include "form_builder.h"
 #include "form_design.h"
+#include "result_colours.h"
 
 #include "assets/class_pictures.h"
 
@@ -19,6 +20,7 @@ void setBoxColour(QLabel& box, Colour colour) {
     QPalette palette = box.palette();
     palette.setColor(QPalette::Window, toQColor(colour));
     box.setPalette(palette);
+    keepBackground(box, toQColor(colour));
 }
 
 } // namespace
@@ -26,12 +28,15 @@ void setBoxColour(QLabel& box, Colour colour) {
 FormDisplay::FormDisplay(const QWidget& form, const FormControls& controls) : form_(form), controls_(controls) {}
 
 // Only a text that changes is written, so that the box's cursor and undo history
-// stay as the user left them.
+// stay as the user left them. A written box shows the beginning of its text, as a
+// text box does when its text is set: Qt would show its end, and the end of a long
+// number reads as another number.
 void FormDisplay::rewriteBox(Box box, std::string_view text) {
     QLineEdit& edit = box == Box::weight ? *controls_.peso : *controls_.altezza;
     const QString rewritten = toQString(text);
     if (rewritten != edit.text()) {
         edit.setText(rewritten);
+        edit.setCursorPosition(0);
     }
 }
 

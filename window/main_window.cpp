@@ -3,7 +3,10 @@
 #include "failure_messages.h"
 #include "form_builder.h"
 #include "form_design.h"
+#include "pasted_text.h"
 #include "platform.h"
+#include "result_colours.h"
+#include "tool_tip_look.h"
 
 #include "assets/application_icon.h"
 #include "evaluation/evaluation.h"
@@ -37,6 +40,10 @@ constexpr Qt::WindowFlags fixedDialogFrame = Qt::Window | Qt::CustomizeWindowHin
                                              Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                                              Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint;
 
+// The states the window never keeps: it undoes them as soon as a window manager puts
+// it in one.
+constexpr Qt::WindowStates refusedStates = Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen;
+
 } // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent, fixedDialogFrame) {
@@ -56,8 +63,11 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, fixedDialogFrame) {
     segue_ = controls.segue;
     tipoT_ = controls.tipoT;
     display_.emplace(*this, controls);
+    keepResultColours(*this);
 
     connect(command1_, &QPushButton::clicked, this, &MainWindow::calcola);
+    trimPastedText(*peso_);
+    trimPastedText(*altezza_);
     for (QLabel* box : {poi_, adesso_, segue_}) {
         box->setMouseTracking(true);
         box->installEventFilter(this);
@@ -65,6 +75,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, fixedDialogFrame) {
     // The window stays on top so that it can be read while the user works in another
     // one: its hints must come up then too.
     setAttribute(Qt::WA_AlwaysShowToolTips);
+    showToolTipsInLook(*this, palette(), font());
     peso_->setFocus();
     watchAnnouncedFrame(*this, [this] { centreInAnnouncedFrame(); });
 }
@@ -156,9 +167,14 @@ void MainWindow::showEvent(QShowEvent* event) {
 // Minimised, the window would have no task-bar button to come back from. Window
 // managers (openbox, KWin) still minimise it when asked by a key, a menu or another
 // program, although it offers no button for it; needed while it skips the task bar.
+// Maximised or full screen, as another program can ask, its fixed form would sit in a
+// corner of a window as large as the screen.
 void MainWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::WindowStateChange && isMinimized()) {
-        QTimer::singleShot(0, this, [this] { setWindowState(windowState() & ~Qt::WindowMinimized); });
+    if (event->type() == QEvent::StyleChange) {
+        keepResultColours(*this);
+    }
+    if (event->type() == QEvent::WindowStateChange && (windowState() & refusedStates)) {
+        QTimer::singleShot(0, this, [this] { setWindowState(windowState() & ~refusedStates); });
     }
     QWidget::changeEvent(event);
 }

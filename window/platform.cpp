@@ -241,7 +241,10 @@ std::optional<QMargins> announcedFrame(const QWidget& window) {
     if (!connection || !window.internalWinId()) {
         return std::nullopt;
     }
-    return readFrameExtents(connection, static_cast<xcb_window_t>(window.internalWinId()));
+    // The window manager counts the screen's pixels, the window Qt's logical ones.
+    const std::optional<QMargins> frame =
+        readFrameExtents(connection, static_cast<xcb_window_t>(window.internalWinId()));
+    return frame ? std::optional(*frame / window.devicePixelRatioF()) : std::nullopt;
 }
 
 void watchAnnouncedFrame(QWidget& window, std::function<void()> changed) {

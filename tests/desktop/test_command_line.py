@@ -1,5 +1,6 @@
-"""`zorvel --help` and `zorvel --version` answer in the terminal and end with 0,
-with no display at all; any other argument still opens the window."""
+"""`zorvel --help` (in Italian) and `zorvel --version` answer in the terminal and end
+with 0, with no display at all, as does every option the help lists; any other argument
+still opens the window."""
 
 import os
 import re
@@ -16,8 +17,8 @@ def program_version():
 
 # arguments, what the answer must say
 ANSWERS = [
-    (["--help"], r"(?m)^\s*-h, --help\b"),
-    (["-h"], r"(?m)^\s*-v, --version\b"),
+    (["--help"], r"^Uso: zorvel \[opzioni\]\n"),
+    (["-h"], r"(?m)^Opzioni:\n  -h, --help +Mostra questo aiuto\.\n"),
     (["--version"], rf"^Zorvel {re.escape(program_version())}\n$"),
     (["-v"], rf"^Zorvel {re.escape(program_version())}\n$"),
 ]
@@ -28,12 +29,18 @@ class CommandLineTest(unittest.TestCase):
     def test_help_and_version_answer_without_a_display(self):
         env = {key: value for key, value in os.environ.items()
                if key not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
-        for arguments, answer in ANSWERS:
+
+        def run(arguments):
+            return subprocess.run(program_command() + arguments, env=env, timeout=30,
+                                  capture_output=True, text=True, stdin=subprocess.DEVNULL)
+        # Every option the help lists answers too, and none in Qt's English.
+        listed = re.findall(r"(?<![\w-])--?[a-z][\w-]*", run(["--help"]).stdout)
+        for arguments, answer in ANSWERS + [([option], r"\S") for option in listed]:
             with self.subTest(arguments=arguments):
-                result = subprocess.run(program_command() + arguments, env=env, timeout=30,
-                                        capture_output=True, text=True, stdin=subprocess.DEVNULL)
+                result = run(arguments)
                 self.assertEqual(result.returncode, 0, result.stderr)
                 self.assertRegex(result.stdout, answer)
+                self.assertNotRegex(result.stdout, r"\b(Usage|Options|Displays)\b")
 
     def test_other_arguments_still_open_the_window(self):
         with XSession() as session:

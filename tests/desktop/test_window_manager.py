@@ -1,7 +1,7 @@
 """What a window manager learns about the window, and what it does with it:
 stays on top, no task-bar entry, fixed size, no minimize or maximize (and back at
-once if minimised all the same), centred at every start, titled "Zorvel" with an
-icon; the keyboard back in the box to correct after a failure message; Return on
+once, above and in place, if minimised, maximised or made full screen all the same),
+centred at every start, titled "Zorvel" with an icon; the keyboard back in the box to correct after a failure message; Return on
 "Calcola". Run under openbox, or KWin with ZORVEL_WINDOW_MANAGER=kwin."""
 
 import os
@@ -161,7 +161,7 @@ class CentringTest(unittest.TestCase):
             self.assertEqual(misplaced, [])
 
 
-class MinimisingTest(ProgramTestCase):
+class WindowStatesTest(ProgramTestCase):
 
     def test_a_minimised_window_comes_back_at_once(self):
         # xev reports what happens to the window in order: the window manager hides
@@ -197,6 +197,30 @@ class MinimisingTest(ProgramTestCase):
         for atom in ("_NET_WM_STATE_ABOVE", "_NET_WM_STATE_SKIP_TASKBAR"):
             with self.subTest(atom=atom):
                 self.assertIn(atom, state)
+
+    def test_maximised_or_full_screen_it_comes_back_above_and_in_place(self):
+        wait_until_centred_in_frame(self.session, self.window)
+        placed = self.session.geometry(self.window)
+
+        def request(change):
+            self.session.run("wmctrl", "-i", "-r", str(self.window), "-b", change)
+        for change, states in (("maximized_vert,maximized_horz", {"_NET_WM_STATE_MAXIMIZED_VERT",
+                                                                    "_NET_WM_STATE_MAXIMIZED_HORZ"}),
+                               ("fullscreen", {"_NET_WM_STATE_FULLSCREEN"})):
+            with self.subTest(change):
+                request(f"add,{change}")
+                # The window manager answers requests in order: once it shows the one
+                # sent after, it has answered this one.
+                request("add,skip_pager")
+                wait_for("the window manager to answer", lambda: "_NET_WM_STATE_SKIP_PAGER"
+                         in self.session.atoms(self.window, "_NET_WM_STATE"))
+                request("remove,skip_pager")
+
+                def as_placed():
+                    state = self.session.atoms(self.window, "_NET_WM_STATE")
+                    return (not state & states and "_NET_WM_STATE_ABOVE" in state
+                            and self.session.geometry(self.window) == placed)
+                wait_for(f"the window back above and at {placed}", as_placed)
 
 
 # how the message is closed, weight, height, the box to correct, what the user types next

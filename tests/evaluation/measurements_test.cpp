@@ -56,6 +56,7 @@ TEST(AltezzaM, FailsOnTextsThatAreNotSixteenBitNumbers) {
         // Far below zero is above all not a height: say so rather than "too large".
         {"-32769", {Input::height, Problem::notPositive}},
         {" -1E400", {Input::height, Problem::notPositive}},
+        {"\u00A0-1E400", {Input::height, Problem::notPositive}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);

@@ -46,6 +46,7 @@ TEST(ParseNumber, ReadsWhatPeopleType) {
         {"0,1", 0.1},
         {"  72,25\t", 72.25},
         {"\t\t5 ", 5},
+        {"\u00A070\u00A0\u00A0", 70}, // no-break spaces, as a copied number may have
         {"+5", 5},
         {"-5", -5},
         {"-0,5", -0.5},
@@ -110,9 +111,8 @@ TEST(ParseNumber, RejectsWhatIsNotANumber) {
         {"70 kg", notNumber},
         {"\xD9\xA1\xD9\xA2", notNumber},         // Arabic-Indic digits one and two
         {"\xEF\xBC\x91\xEF\xBC\x92", notNumber}, // full-width digits one and two
-        {"\xC2\xA0"
-         "12",
-         notNumber}, // no-break space is not a blank
+        {"1\u00A0000", notNumber},               // a no-break space is a blank, and no blank stands inside a number
+        {"12\xA0", notNumber},                   // half a no-break space
         {"12\n", notNumber},
         {std::string_view("1\0"
                           "2",

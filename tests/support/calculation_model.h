@@ -26,8 +26,14 @@ namespace zorvel::model {
 // characters of a number, blanks only around it, a sign only in front, points before
 // the decimal comma (and before the exponent) dropped as grouping, the comma made a
 // point; strtod must then read every character. Empty when it is not a number; +/- infinity beyond the
-// double range; a value below the range is a zero of the text's sign.
-inline std::optional<double> readNumber(std::string_view text) {
+// double range; a value below the range is a zero of the text's sign. A no-break space
+// counts as a space.
+inline std::optional<double> readNumber(std::string_view typed) {
+    std::string spaced(typed);
+    for (auto at = spaced.find("\xC2\xA0"); at != std::string::npos; at = spaced.find("\xC2\xA0", at)) {
+        spaced.replace(at, 2, " ");
+    }
+    std::string_view text = spaced;
     const auto first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos || text.find_first_not_of("0123456789+-.,Ee \t") != std::string_view::npos) {
         return std::nullopt;

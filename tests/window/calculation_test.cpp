@@ -145,6 +145,8 @@ void CalculationTest::calculation_data() {
         << "70" << "1,75" << "70" << "1,75" << "22,85" << "56,65" << "76,25" << 4 << 3214.6875;
     QTest::newRow("height in metres with a point is rewritten")
         << "70" << "1.75" << "70" << "1,75" << "22,85" << "56,65" << "76,25" << 4 << 3214.6875;
+    QTest::newRow("no-break spaces around the weight")
+        << QString::fromUtf8("\u00A070\u00A0") << "175" << QString::fromUtf8("\u00A070\u00A0") << "175" << "22,85" << "56,65" << "76,25" << 4 << 3214.6875;
     QTest::newRow("1.8 m is metres, not 18 cm")
         << "70" << "1.8" << "70" << "1,8" << "21,6" << "59,94" << "80,67" << 4 << 2394.375;
     // clang-format on
@@ -167,6 +169,9 @@ void CalculationTest::calculation() {
              (QStringList{pesoShown, altezzaShown, index, lowest, highest, boundText(row.leftBound),
                           boundText(row.rightBound), className(categoria)}));
     QVERIFY(showsPictureOf(categoria));
+    // A rewritten box shows the beginning of its text; one left alone keeps its cursor.
+    QCOMPARE(control<QLineEdit>("peso")->cursorPosition() == 0, pesoShown != weight);
+    QCOMPARE(control<QLineEdit>("altezza")->cursorPosition() == 0, altezzaShown != height);
 
     const QImage shot = window_->grab().toImage();
     const QRect adesso = control("adesso")->geometry();

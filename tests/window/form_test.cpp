@@ -11,9 +11,12 @@
 #include "window/main_window.h"
 
 #include <QAccessible>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QStyleFactory>
@@ -68,6 +71,8 @@ private slots:
     void keysPressFocusedCalcola();
     void designedCaptionsFit();
     void boxesStopAtQtsUsualLength();
+    void pastedTextLosesInvisibleEnds_data();
+    void pastedTextLosesInvisibleEnds();
     void resultsShownWhole_data();
     void resultsShownWhole();
     void markerStandsOutOnEveryClassColour_data();
@@ -388,6 +393,49 @@ void FormTest::boxesStopAtQtsUsualLength() {
     }
 }
 
+// A copied number's line break and other invisible ends go; what shows stays, and so
+// does everything already in the box.
+void FormTest::pastedTextLosesInvisibleEnds_data() {
+    QTest::addColumn<QString>("copied");
+    QTest::addColumn<QString>("before"); // "|" marks the cursor
+    QTest::addColumn<bool>("byMenu");    // or by keys
+    QTest::addColumn<QString>("after");
+    // clang-format off
+    QTest::newRow("spreadsheet cell") << "70\n" << "|" << false << "70";
+    QTest::newRow("line from Windows, by the menu") << "1,75\r\n" << "|" << true << "1,75";
+    QTest::newRow("tab, zero-width space, byte-order mark, paragraph end") << QString::fromUtf8("\t\u200B\uFEFF70\u2029") << "|" << false << "70";
+    QTest::newRow("what shows stays, and a break inside") << QString::fromUtf8("\u00A07\n0\n") << "|" << false << QString::fromUtf8("\u00A07\n0");
+    QTest::newRow("into the middle") << "7\n" << "1|5" << false << "175";
+    QTest::newRow("plain number, Qt's own paste") << "70" << "|" << true << "70";
+    // clang-format on
+}
+
+void FormTest::pastedTextLosesInvisibleEnds() {
+    QFETCH(QString, copied);
+    QFETCH(QString, before);
+    QFETCH(bool, byMenu);
+    QFETCH(QString, after);
+    auto* box = control<QLineEdit>("peso");
+    box->setText(QString(before).remove(QLatin1Char('|')));
+    box->setCursorPosition(before.indexOf(QLatin1Char('|')));
+    QApplication::clipboard()->setText(copied);
+    if (!byMenu) {
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    } else {
+        QContextMenuEvent menuRequest(QContextMenuEvent::Mouse, QPoint(), box->mapToGlobal(QPoint()));
+        QApplication::sendEvent(box, &menuRequest);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        const QList<QAction*> actions = menu->actions();
+        const auto paste =
+            std::ranges::find_if(actions, [](QAction* action) { return action->text().contains("Paste"); });
+        QVERIFY(paste != actions.end());
+        (*paste)->trigger();
+        menu->close();
+    }
+    QCOMPARE(box->text(), after);
+}
+
 enum class Shown { asDesigned, smaller, shortened };
 Q_DECLARE_METATYPE(Shown)
 
@@ -513,7 +561,9 @@ void FormTest::markerStandsOutOnEveryClassColour() {
 // The desktop's palette, as a theme hands it to every program.
 void FormTest::textsReadableUnderAnyTheme_data() {
     QTest::addColumn<QPalette>("desktop");
-    QTest::newRow("default light palette") << QApplication::palette();
+    QTest::addColumn<QString>("styleSheet");  // for every program, as -stylesheet sets it
+    QTest::addColumn<bool>("sheetWhileOpen"); // as a desktop-wide one may come
+    QTest::newRow("default light palette") << QApplication::palette() << QString() << false;
     // As KDE's Breeze Dark gives it.
     QPalette dark;
     for (const auto& [role, colour] : std::initializer_list<std::pair<QPalette::ColorRole, QColor>>{
@@ -531,23 +581,43 @@ void FormTest::textsReadableUnderAnyTheme_data() {
              {QPalette::Shadow, QColor(0x12, 0x14, 0x15)},
              {QPalette::Highlight, QColor(0x3D, 0xAE, 0xE9)},
              {QPalette::HighlightedText, QColor(0xEF, 0xF0, 0xF1)},
+             {QPalette::ToolTipBase, QColor(0x31, 0x36, 0x3B)},
+             {QPalette::ToolTipText, QColor(0xEF, 0xF0, 0xF1)},
          }) {
         dark.setColor(role, colour);
     }
-    QTest::newRow("Breeze Dark palette") << dark;
+    QTest::newRow("Breeze Dark palette") << dark << QString() << false;
+    const QString darkSheet = QStringLiteral("QWidget { background-color: #2B2B2B; color: #A9B7C6; }"
+                                             "QLineEdit, QPushButton { background-color: #3C3F41; color: #BBBBBB; }");
+    QTest::newRow("dark style sheet") << QApplication::palette() << darkSheet << false;
+    QTest::newRow("dark style sheet set while open") << QApplication::palette() << darkSheet << true;
 }
 
 // Every text stands out from what lies behind it by the 4.5:1 that text needs, and
-// the marker stays black, whatever palette the desktop gives the program.
+// the marker stays black, whatever palette the desktop gives the program; the hints
+// come in the window's own font and colours, whatever the desktop gives tool tips.
 void FormTest::textsReadableUnderAnyTheme() {
     QFETCH(QPalette, desktop);
+    QFETCH(QString, styleSheet);
+    QFETCH(bool, sheetWhileOpen);
     const QPalette before = QApplication::palette();
-    const auto restore = qScopeGuard([&before] { QApplication::setPalette(before); });
+    const auto restore = qScopeGuard([&before] {
+        qApp->setStyleSheet(QString());
+        QApplication::setPalette(before);
+    });
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setPalette(desktop);
+    if (!sheetWhileOpen) {
+        qApp->setStyleSheet(styleSheet);
+    }
+    QToolTip::setPalette(desktop);
+    QFont desktopFont = QApplication::font();
+    desktopFont.setPointSizeF(desktopFont.pointSizeF() + 3);
+    QToolTip::setFont(desktopFont);
     window_ = std::make_unique<MainWindow>();
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    qApp->setStyleSheet(styleSheet);
     control<QLineEdit>("peso")->setText("170");
     control<QLineEdit>("altezza")->setText("1,75");
     QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
@@ -563,7 +633,10 @@ void FormTest::textsReadableUnderAnyTheme() {
         }
         return QColor(std::ranges::max(counts.keys(), {}, [&counts](QRgb colour) { return counts[colour]; }));
     };
-    for (const zorvel::ControlDesign& design : zorvel::form1Controls()) {
+    // A sheet that comes while the window is open dresses the rest as Qt then can (the
+    // frames keep a style of their own): that row checks the result's colours alone.
+    for (const zorvel::ControlDesign& design :
+         sheetWhileOpen ? std::span<const zorvel::ControlDesign>() : zorvel::form1Controls()) {
         QWidget* widget = control(design.name.data());
         QPalette::ColorRole role = widget->foregroundRole();
         QString text;
@@ -592,7 +665,29 @@ void FormTest::textsReadableUnderAnyTheme() {
                                 .arg(design.name.data(), widget->palette().color(role).name(), background.name())
                                 .arg(ratio)));
     }
-    QCOMPARE(control("Line1")->palette().color(QPalette::WindowText), QColor(Qt::black));
+    // The colours that carry the result, as designed: class 9 on the scale, the black
+    // marker, the blue index box.
+    const QColor black(Qt::black);
+    QCOMPARE(shot.pixelColor(12, 300), QColor(64, 0, 0));
+    QCOMPARE(shot.pixelColor(315, 300), black);
+    const int marker = control("Line1")->geometry().center().x();
+    QCOMPARE(shot.pixelColor(marker, 300), black);
+    QCOMPARE(shot.pixelColor(marker + 10, 300), QColor(2, 0, 0));
+    QCOMPARE(shot.pixelColor(140, 281), QColor(0, 0, 255));
+
+    QWidget* box = control("adesso");
+    box->setToolTip(QStringLiteral("PESO FORMA"));
+    QHelpEvent hint(QEvent::ToolTip, QPoint(), box->mapToGlobal(QPoint()));
+    QApplication::sendEvent(box, &hint);
+    const auto* tip = box->findChild<QLabel*>(QStringLiteral("qtooltip_label"));
+    QVERIFY(tip && tip->isVisible());
+    QCOMPARE(tip->font(), window_->font());
+    if (styleSheet.isEmpty()) { // a style sheet may dress the hints as it dresses the rest
+        for (const QPalette::ColorRole role : {QPalette::ToolTipBase, QPalette::ToolTipText}) {
+            QCOMPARE(tip->palette().color(role), window_->palette().color(role));
+        }
+    }
+    QToolTip::hideText();
 }
 
 void FormTest::screenReaderNames_data() {
