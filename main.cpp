@@ -1,6 +1,7 @@
 #include "assets/version.h"
 #include "window/main_window.h"
 #include "window/platform.h"
+#include "window/qt_texts.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -81,6 +82,7 @@ int main(int argc, char* argv[]) {
     zorvel::preferX11(argc, argv);
     QApplication application(argc, argv);
     nameTheApplication();
+    zorvel::useItalianQtTexts();
     QGuiApplication::setDesktopFileName(QStringLiteral("io.zorvel.Zorvel"));
 
     zorvel::MainWindow window;

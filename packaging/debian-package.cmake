@@ -23,6 +23,6 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The fallback face of the window, where the classic one is missing, and Qt's Wayland
 # plugin, which no library dependency brings and without which the program cannot
 # open on a Wayland desktop that has no XWayland.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-wayland")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n, qt6-wayland")
 
 include(CPack)

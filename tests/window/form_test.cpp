@@ -9,6 +9,7 @@
 #include "window/form_builder.h"
 #include "window/form_design.h"
 #include "window/main_window.h"
+#include "window/qt_texts.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -51,6 +52,7 @@ class FormTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { zorvel::useItalianQtTexts(); }
     void init();
     void cleanup();
 
@@ -428,7 +430,7 @@ void FormTest::pastedTextLosesInvisibleEnds() {
         QVERIFY(menu);
         const QList<QAction*> actions = menu->actions();
         const auto paste =
-            std::ranges::find_if(actions, [](QAction* action) { return action->text().contains("Paste"); });
+            std::ranges::find_if(actions, [](QAction* action) { return action->text().contains("Incolla"); });
         QVERIFY(paste != actions.end());
         (*paste)->trigger();
         menu->close();
