@@ -3,7 +3,8 @@
 # MinGW-w64, and installs it into a cache folder outside the clone. The host tools (moc,
 # rcc, uic) are Debian's, so the source is the very version of the installed qt6-base-dev.
 #
-# Usage: build-windows-qt.sh        prints the Qt folder on its last line
+# Usage: build-windows-qt.sh        prints the Qt folder on standard output, and the
+#                                   build's progress on standard error
 #   ZORVEL_WINDOWS_QT_CACHE   the cache's parent folder (default /var/cache/zorvel as root,
 #                             ~/.cache/zorvel otherwise)
 #
@@ -12,6 +13,9 @@
 # last, so an interrupted build is started again). The first build takes about a quarter of
 # an hour on two cores; later runs return at once.
 set -euo pipefail
+
+# Only the Qt folder goes to standard output: the caller reads it.
+exec 3>&1 1>&2
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 toolchain_source="$here/../cmake/mingw-w64-x86_64.cmake"
@@ -30,6 +34,8 @@ prefix="$cache/qt-$upstream-mingw"
 # platforms and the windowsvista style. Everything from Debian's 3rdparty folder is bundled,
 # so the DLLs need nothing beyond the MinGW runtime. tabletevent is off because Debian's
 # source leaves out wintab.h; androiddeployqt because Debian's cross patch enables it.
+# OpenGL is off as configure's -no-opengl puts it (INPUT_opengl=no) and dynamicgl with it:
+# FEATURE_opengl=OFF alone leaves dynamicgl on, and the windows plugin does not compile.
 options=(
     -DCMAKE_BUILD_TYPE=Release
     -DBUILD_SHARED_LIBS=ON
@@ -38,7 +44,9 @@ options=(
     -DFEATURE_sql=OFF
     -DFEATURE_network=OFF
     -DFEATURE_dbus=OFF
+    -DINPUT_opengl=no
     -DFEATURE_opengl=OFF
+    -DFEATURE_dynamicgl=OFF
     -DFEATURE_printsupport=OFF
     -DFEATURE_concurrent=OFF
     -DFEATURE_xml=OFF
@@ -66,7 +74,7 @@ stamp_text() {
 }
 
 if [ -f "$prefix/zorvel-qt.stamp" ] && [ "$(cat "$prefix/zorvel-qt.stamp")" = "$(stamp_text)" ]; then
-    echo "$prefix"
+    echo "$prefix" >&3
     exit 0
 fi
 
@@ -102,5 +110,5 @@ cmake --install "$work/build"
 
 rm -rf "$work"
 stamp_text >"$prefix/zorvel-qt.stamp"
-echo "Qt for Windows built in $((SECONDS - started)) s." >&2
-echo "$prefix"
+echo "Qt for Windows built in $((SECONDS - started)) s."
+echo "$prefix" >&3

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 bash scripts/ensure-packages.sh windows
 
-ZORVEL_WINDOWS_QT=$(nice bash scripts/build-windows-qt.sh | tail -n 1)
+ZORVEL_WINDOWS_QT=$(nice bash scripts/build-windows-qt.sh)
 export ZORVEL_WINDOWS_QT
 
 cmake --preset windows

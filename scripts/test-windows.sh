@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/build-windows.sh
-ZORVEL_WINDOWS_QT=$(bash scripts/build-windows-qt.sh | tail -n 1)
+ZORVEL_WINDOWS_QT=$(bash scripts/build-windows-qt.sh)
 export ZORVEL_WINDOWS_QT
 
 started=$SECONDS
