@@ -36,6 +36,8 @@ prefix="$cache/qt-$upstream-mingw"
 # source leaves out wintab.h; androiddeployqt because Debian's cross patch enables it.
 # OpenGL is off as configure's -no-opengl puts it (INPUT_opengl=no) and dynamicgl with it:
 # FEATURE_opengl=OFF alone leaves dynamicgl on, and the windows plugin does not compile.
+# Without direct2d (its own platform plugin) Qt builds no DirectWrite 3 font database,
+# so directwrite3 is off too; the windows platform uses its default GDI font database.
 options=(
     -DCMAKE_BUILD_TYPE=Release
     -DBUILD_SHARED_LIBS=ON
@@ -55,6 +57,7 @@ options=(
     -DFEATURE_jpeg=OFF
     -DFEATURE_gif=OFF
     -DFEATURE_direct2d=OFF
+    -DFEATURE_directwrite3=OFF
     -DFEATURE_icu=OFF
     -DFEATURE_zstd=OFF
     -DFEATURE_pkg_config=OFF
