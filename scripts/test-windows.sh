@@ -34,6 +34,7 @@ export DISPLAY=:$(cat "$display_file")
 openbox --sm-disable &
 window_manager=$!
 
+mkdir -p "$WINEPREFIX"
 wineserver -p
 wine wineboot --init >/dev/null 2>&1
 echo "Wine prefix ready in $((SECONDS - started)) s."
