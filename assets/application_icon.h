@@ -5,7 +5,7 @@
 namespace zorvel {
 
 // The program's icon as the window, its title bar and the task switcher show it: on
-// Windows the true-colour images of the icon file (48, 32 and 16 pixels), elsewhere
+// Windows the true-colour images of the executable's icon group (48, 32 and 16 pixels), elsewhere
 // the transparent hicolor pictures, 16 to 256 pixels.
 QIcon applicationIcon();
 

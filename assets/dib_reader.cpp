@@ -67,6 +67,10 @@ std::optional<QImage> readBitmapFile(QByteArrayView file) {
     return readPixels(file, fileHeaderSize, pixelsAt, false);
 }
 
+std::optional<QImage> readBitmap(QByteArrayView bitmap) { return readPixels(bitmap, 0, infoHeaderSize, false); }
+
+std::optional<QImage> readIconImage(QByteArrayView image) { return readPixels(image, 0, infoHeaderSize, true); }
+
 QList<QImage> readIconFileTrueColourImages(QByteArrayView file) {
     QList<QImage> images;
     if (file.size() < iconDirectorySize || readLittleEndian<quint16>(file, 2) != 1) {
@@ -79,7 +83,10 @@ QList<QImage> readIconFileTrueColourImages(QByteArrayView file) {
             continue;
         }
         const auto imageAt = static_cast<qsizetype>(readLittleEndian<quint32>(file, entryAt + 12));
-        if (const auto image = readPixels(file, imageAt, imageAt + infoHeaderSize, true)) {
+        if (imageAt < 0 || imageAt > file.size()) {
+            continue;
+        }
+        if (const auto image = readIconImage(file.sliced(imageAt))) {
             images.append(*image);
         }
     }

@@ -14,6 +14,15 @@ namespace zorvel::dib {
 // A .bmp file: the 14-byte file header, then the bitmap.
 std::optional<QImage> readBitmapFile(QByteArrayView file);
 
+// A bitmap as a Windows executable stores it (RT_BITMAP): the info header, then
+// the pixels.
+std::optional<QImage> readBitmap(QByteArrayView bitmap);
+
+// One image of an icon, as an icon file holds it and a Windows executable stores it
+// (RT_ICON): the info header with the transparency mask counted in its height, the
+// pixels, then the mask, which the 32-bit images leave to their alpha channel.
+std::optional<QImage> readIconImage(QByteArrayView image);
+
 // An icon file's images at 32 bits per pixel (the ones with an alpha channel).
 QList<QImage> readIconFileTrueColourImages(QByteArrayView file);
 

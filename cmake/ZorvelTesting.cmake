@@ -23,6 +23,17 @@ if(NOT CMAKE_CROSSCOMPILING)
     set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/on_test_cpu.sh)
 endif()
 
+# The Windows build's tests run under Wine (CMAKE_CROSSCOMPILING_EMULATOR), which
+# finds Qt's DLLs and the MinGW-w64 runtime by WINEPATH, a list of Windows paths.
+set(ZORVEL_TEST_EMULATOR_ENVIRONMENT)
+if(WIN32 AND CMAKE_CROSSCOMPILING)
+    include(ZorvelWindowsRuntime)
+    list(APPEND ZORVEL_TEST_EMULATOR_ENVIRONMENT "WINEPATH=unset:" "WINEDEBUG=set:-all")
+    foreach(folder IN LISTS ZORVEL_WINDOWS_DLL_DIRS)
+        list(APPEND ZORVEL_TEST_EMULATOR_ENVIRONMENT "WINEPATH=cmake_list_append:Z:${folder}")
+    endforeach()
+endif()
+
 function(zorvel_add_test kind name)
     cmake_parse_arguments(PARSE_ARGV 2 arg "" "" "COMMAND;ENVIRONMENT;PROPERTIES")
     if(NOT arg_COMMAND OR arg_UNPARSED_ARGUMENTS)
@@ -33,7 +44,7 @@ function(zorvel_add_test kind name)
     add_test(NAME ${test} COMMAND ${arg_COMMAND})
     set_tests_properties(${test} PROPERTIES LABELS ${kind} ${arg_PROPERTIES})
     # Applied in order, so a test may still set one of the cleared variables itself.
-    set(environment ${ZORVEL_TEST_UNSET_VARIABLES})
+    set(environment ${ZORVEL_TEST_UNSET_VARIABLES} ${ZORVEL_TEST_EMULATOR_ENVIRONMENT})
     foreach(setting IN LISTS arg_ENVIRONMENT)
         string(FIND "${setting}" "=" equals)
         string(SUBSTRING "${setting}" 0 ${equals} variable)

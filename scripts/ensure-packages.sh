@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
 # Installs the Debian packages of scripts/packages.list that are missing.
-# Usage: ensure-packages.sh build|test   ("test" includes everything "build" needs).
+# Usage: ensure-packages.sh build|test|windows   ("test" includes everything the
+# others need, "windows" what "build" needs).
 # Safe to run again: when everything is present it installs nothing.
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-wanted_kind=${1:?usage: ensure-packages.sh build|test}
+wanted_kind=${1:?usage: ensure-packages.sh build|test|windows}
 
 wanted=()
 while read -r kind package _; do
     case "$kind" in ''|'#'*) continue ;; esac
-    if [ "$kind" = build ] || [ "$wanted_kind" = test ]; then
+    if [ "$kind" = build ] || [ "$kind" = "$wanted_kind" ] || [ "$wanted_kind" = test ]; then
         wanted+=("$package")
     fi
 done < "$here/packages.list"

@@ -1,3 +1,4 @@
+// The window-system glue of X11 and Wayland (platform_windows.cpp is that of Windows).
 #include "platform.h"
 
 #include <QAbstractNativeEventFilter>
@@ -8,9 +9,7 @@
 
 #include <cstring>
 
-#if defined(Q_OS_WIN)
-#include <windows.h>
-#elif QT_CONFIG(xcb)
+#if QT_CONFIG(xcb)
 #include <xcb/xcb.h>
 
 #include <algorithm>
@@ -26,29 +25,7 @@
 
 namespace zorvel {
 
-#if defined(Q_OS_WIN)
-
-void keepOnTopWithoutTaskbarButton(QWidget& window) {
-    // HWND_TOPMOST without moving or resizing. The task-bar button stays: the usual
-    // cure, a hidden owner window, fights Qt's own handling of transient parents.
-    SetWindowPos(reinterpret_cast<HWND>(window.winId()), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
-}
-
-void askToBeActive(QWidget& window) { window.activateWindow(); }
-
-std::optional<QMargins> announcedFrame(const QWidget& window) {
-    // The system works the frame out from the window's styles, before it is shown too.
-    if (const QWindow* handle = window.windowHandle()) {
-        return handle->frameMargins();
-    }
-    return std::nullopt;
-}
-
-void watchAnnouncedFrame(QWidget&, std::function<void()>) {
-    // The frame is known before the window shows and does not change after.
-}
-
-#elif QT_CONFIG(xcb)
+#if QT_CONFIG(xcb)
 
 namespace {
 

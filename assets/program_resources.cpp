@@ -1,0 +1,34 @@
+#include "assets/program_resources.h"
+
+#include "assets/dib_reader.h"
+
+#include <QDirIterator>
+#include <QResource>
+#include <QString>
+
+namespace zorvel::resources {
+
+// The bitmaps are stored uncompressed, so a resource is the file's bytes in the
+// program's memory.
+std::optional<QImage> bitmap(int id) {
+    const QResource file(QStringLiteral(":/zorvel/pictures/%1.bmp").arg(id));
+    if (!file.isValid() || file.compressionAlgorithm() != QResource::NoCompression)
+        return std::nullopt;
+    return dib::readBitmapFile(QByteArrayView(file.data(), file.size()));
+}
+
+// The hicolor pictures, transparent around the scale, as uncompressed bitmaps.
+QList<QImage> windowIconImages() {
+    QList<QImage> images;
+    QDirIterator bitmaps(QStringLiteral(":/zorvel/icon/window"), QDir::Files);
+    while (bitmaps.hasNext()) {
+        const QResource file(bitmaps.next());
+        if (file.compressionAlgorithm() != QResource::NoCompression)
+            continue;
+        if (const std::optional<QImage> image = dib::readBitmapFile(QByteArrayView(file.data(), file.size())))
+            images.append(*image);
+    }
+    return images;
+}
+
+} // namespace zorvel::resources

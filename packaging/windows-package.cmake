@@ -1,0 +1,25 @@
+# The Windows program as a folder that a user unpacks and starts: Zorvel.exe, Qt's
+# DLLs, the two plugins it loads (the windows platform and the windowsvista style, in
+# the folders beside the program where Qt looks) and the MinGW-w64 runtime.
+# `cmake --install` gathers them (the deploy step); CPack's ZIP generator packs them
+# into Zorvel-<version>-windows-x64.zip in the build folder (the target "package").
+
+include(ZorvelWindowsRuntime)
+
+install(TARGETS zorvel RUNTIME DESTINATION .)
+foreach(module IN ITEMS Core Gui Widgets)
+    install(FILES ${ZORVEL_WINDOWS_QT_BIN}/Qt6${module}.dll DESTINATION .)
+endforeach()
+install(FILES ${ZORVEL_WINDOWS_QT_PLUGINS}/platforms/qwindows.dll DESTINATION platforms)
+install(FILES ${ZORVEL_WINDOWS_QT_PLUGINS}/styles/qwindowsvistastyle.dll DESTINATION styles)
+install(FILES ${ZORVEL_WINDOWS_RUNTIME_DLLS} DESTINATION .)
+
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME Zorvel)
+set(CPACK_PACKAGE_VENDOR "Zorvel")
+set(CPACK_PACKAGE_VERSION ${ZORVEL_VERSION_TEXT})
+set(CPACK_PACKAGE_FILE_NAME Zorvel-${ZORVEL_VERSION_TEXT}-windows-x64)
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+set(CPACK_STRIP_FILES ON)
+
+include(CPack)

@@ -1,0 +1,117 @@
+#!/usr/bin/env bash
+# Builds Qt for 64-bit Windows from Debian's own qt6-base source package with Debian's
+# MinGW-w64, and installs it into a cache folder outside the clone. The host tools (moc,
+# rcc, uic) are Debian's, so the source is the very version of the installed qt6-base-dev.
+#
+# Usage: build-windows-qt.sh        prints the Qt folder on standard output, and the
+#                                   build's progress on standard error
+#   ZORVEL_WINDOWS_QT_CACHE   the cache's parent folder (default /var/cache/zorvel as root,
+#                             ~/.cache/zorvel otherwise)
+#
+# The folder is reused while the source version, the compiler, the toolchain file and the
+# options below are the ones it was built with (they are written in its zorvel-qt.stamp,
+# last, so an interrupted build is started again). The first build takes about a quarter of
+# an hour on two cores; later runs return at once.
+set -euo pipefail
+
+# Only the Qt folder goes to standard output: the caller reads it.
+exec 3>&1 1>&2
+
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+toolchain_source="$here/../cmake/mingw-w64-x86_64.cmake"
+
+if [ "$(id -u)" -eq 0 ]; then
+    cache=${ZORVEL_WINDOWS_QT_CACHE:-/var/cache/zorvel}
+else
+    cache=${ZORVEL_WINDOWS_QT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/zorvel}
+fi
+
+version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
+upstream=${version%%+*}
+prefix="$cache/qt-$upstream-mingw"
+
+# Only what Zorvel and its tests use: Core, Gui, Widgets, Test, the windows and offscreen
+# platforms and the windowsvista style. Everything from Debian's 3rdparty folder is bundled,
+# so the DLLs need nothing beyond the MinGW runtime. tabletevent is off because Debian's
+# source leaves out wintab.h; androiddeployqt because Debian's cross patch enables it.
+# OpenGL is off as configure's -no-opengl puts it (INPUT_opengl=no) and dynamicgl with it:
+# FEATURE_opengl=OFF alone leaves dynamicgl on, and the windows plugin does not compile.
+# Without direct2d (its own platform plugin) Qt builds no DirectWrite 3 font database,
+# so directwrite3 is off too; the windows platform uses its default GDI font database.
+options=(
+    -DCMAKE_BUILD_TYPE=Release
+    -DBUILD_SHARED_LIBS=ON
+    -DQT_BUILD_EXAMPLES=OFF
+    -DQT_BUILD_TESTS=OFF
+    -DFEATURE_sql=OFF
+    -DFEATURE_network=OFF
+    -DFEATURE_dbus=OFF
+    -DINPUT_opengl=no
+    -DFEATURE_opengl=OFF
+    -DFEATURE_dynamicgl=OFF
+    -DFEATURE_printsupport=OFF
+    -DFEATURE_concurrent=OFF
+    -DFEATURE_xml=OFF
+    -DFEATURE_tabletevent=OFF
+    -DFEATURE_androiddeployqt=OFF
+    -DFEATURE_jpeg=OFF
+    -DFEATURE_gif=OFF
+    -DFEATURE_direct2d=OFF
+    -DFEATURE_directwrite3=OFF
+    -DFEATURE_icu=OFF
+    -DFEATURE_zstd=OFF
+    -DFEATURE_pkg_config=OFF
+    -DFEATURE_system_zlib=OFF
+    -DFEATURE_system_png=OFF
+    -DFEATURE_system_freetype=OFF
+    -DFEATURE_system_harfbuzz=OFF
+    -DFEATURE_system_pcre2=OFF
+    -DFEATURE_system_doubleconversion=OFF
+)
+
+stamp_text() {
+    echo "qt6-base $version"
+    x86_64-w64-mingw32-g++-posix -dumpfullversion
+    printf '%s\n' "${options[@]}"
+    cat "$toolchain_source"
+}
+
+if [ -f "$prefix/zorvel-qt.stamp" ] && [ "$(cat "$prefix/zorvel-qt.stamp")" = "$(stamp_text)" ]; then
+    echo "$prefix" >&3
+    exit 0
+fi
+
+# apt-get source needs a deb-src entry: add one beside each archive that gave qt6-base-dev.
+if ! apt-cache showsrc qt6-base 2>/dev/null | grep -qx "Version: $version"; then
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "No deb-src entry gives qt6-base $version; run this script as root to add one." >&2
+        exit 1
+    fi
+    apt-cache policy qt6-base-dev \
+        | awk '$2 ~ /:\/\// && $NF == "Packages" { split($3, s, "/"); print "deb-src", $2, s[1], s[2] }' \
+        | sort -u >/etc/apt/sources.list.d/zorvel-deb-src.list
+    apt-get update
+fi
+
+started=$SECONDS
+work="$cache/qt-$upstream-mingw.work"
+rm -rf "$work" "$prefix"
+mkdir -p "$work" "$prefix"
+cp "$toolchain_source" "$prefix/mingw-w64-x86_64.cmake"
+
+(cd "$work" && apt-get source --only-source "qt6-base=$version")
+source_dir=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*')
+
+cmake -S "$source_dir" -B "$work/build" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$prefix/mingw-w64-x86_64.cmake" \
+    -DQT_HOST_PATH=/usr \
+    -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake" \
+    -DCMAKE_INSTALL_PREFIX="$prefix" \
+    "${options[@]}"
+cmake --build "$work/build" --parallel "$(nproc)"
+cmake --install "$work/build"
+
+rm -rf "$work"
+stamp_text >"$prefix/zorvel-qt.stamp"
+echo "Qt for Windows built in $((SECONDS - started)) s."
+echo "$prefix" >&3
