@@ -1,5 +1,8 @@
 # cmake -DCLANG_FORMAT=<clang-format> -DSOURCE=<checkout> -P check_format.cmake
 # Fails, naming the files, when a C++ file of the checkout is not in the house format.
+# A script runs with old policies unless it asks: without this, the glob follows links
+# such as a Wine prefix's drive z:, which leads to the whole file system.
+cmake_minimum_required(VERSION 3.25)
 file(GLOB_RECURSE sources LIST_DIRECTORIES false RELATIVE ${SOURCE}
     ${SOURCE}/*.cpp ${SOURCE}/*.h ${SOURCE}/*.h.in)
 list(FILTER sources EXCLUDE REGEX "^(build|\\.git)/")
