@@ -28,7 +28,11 @@ using namespace zorvel;
 
 namespace {
 
-constexpr int calculations = 10'000;
+// ZORVEL_MONKEY_CALCULATIONS may ask for fewer: under Wine each press costs many times
+// what it costs natively.
+const int calculations = qEnvironmentVariableIsSet("ZORVEL_MONKEY_CALCULATIONS")
+                             ? qEnvironmentVariableIntValue("ZORVEL_MONKEY_CALCULATIONS")
+                             : 10'000;
 constexpr monkey::Noise::result_type startingNoiseState = 20261207;
 
 // The offscreen platform says this for every message box it shows: noise that

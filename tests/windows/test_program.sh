@@ -10,6 +10,7 @@ set -euo pipefail
 
 fail() {
     echo "FAIL: $*" >&2
+    [ -z "${work:-}" ] || import -window root "${ZORVEL_FAILURE_SCREENSHOT:-/dev/null}" 2>/dev/null || true
     exit 1
 }
 
@@ -21,13 +22,13 @@ cleanup() {
 }
 trap cleanup EXIT
 
-zips=("$1"/*.zip)
+zips=("$(cd "$1" && pwd)"/*.zip)
 [ "${#zips[@]}" -eq 1 ] && [ -f "${zips[0]}" ] || fail "no one .zip in $1"
 (cd "$work" && cmake -E tar xf "${zips[0]}")
 executable=$(find "$work" -name Zorvel.exe)
 # Only what the .zip holds: no DLL from elsewhere.
 unset WINEPATH
-wine "$executable" &
+wine "$executable" >"$work/wine.log" 2>&1 &
 program=$!
 
 wait_for() { # <description> <command...>: up to 30 s
