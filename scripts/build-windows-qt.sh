@@ -76,7 +76,14 @@ stamp_text() {
     cat "$toolchain_source"
 }
 
+# Qt's offscreen platform, on which the tests run, reads its fonts on Windows from
+# lib/fonts: Debian's Liberation fonts (fonts-liberation, a build package) serve.
+add_fonts() {
+    ln -sfn /usr/share/fonts/truetype/liberation "$prefix/lib/fonts"
+}
+
 if [ -f "$prefix/zorvel-qt.stamp" ] && [ "$(cat "$prefix/zorvel-qt.stamp")" = "$(stamp_text)" ]; then
+    add_fonts
     echo "$prefix" >&3
     exit 0
 fi
@@ -112,6 +119,7 @@ cmake --build "$work/build" --parallel "$(nproc)"
 cmake --install "$work/build"
 
 rm -rf "$work"
+add_fonts
 stamp_text >"$prefix/zorvel-qt.stamp"
 echo "Qt for Windows built in $((SECONDS - started)) s."
 echo "$prefix" >&3

@@ -2,8 +2,9 @@
 # The Windows stage of the test command: builds Zorvel.exe, its tests and its .zip
 # (scripts/build-windows.sh, which builds Qt for Windows first when its cache is
 # missing) and runs the tests under Wine on a virtual X server with openbox. The Wine
-# prefix is the build's own and stays up for the whole stage, so each test program is
-# one Wine process that starts in a moment.
+# prefix is the stage's own, made afresh outside the checkout (its drive Z: is the whole
+# file system, which a search of the checkout must not enter), and its server stays up
+# for the whole stage, so each test program is one Wine process that starts in a moment.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,7 +13,8 @@ ZORVEL_WINDOWS_QT=$(bash scripts/build-windows-qt.sh)
 export ZORVEL_WINDOWS_QT
 
 started=$SECONDS
-export WINEPREFIX=$PWD/build/windows/wine WINEDEBUG=-all WINEARCH=win64
+WINEPREFIX=$(mktemp -d)
+export WINEPREFIX WINEDEBUG=-all WINEARCH=win64
 # No Mono or Gecko: Wine would ask to download them.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
@@ -21,10 +23,10 @@ Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" &
 xvfb=$!
 window_manager=
 cleanup() {
-    wineserver -k 2>/dev/null || true
+    wineserver -k 2>/dev/null && wineserver -w 2>/dev/null || true
     [ -z "$window_manager" ] || kill "$window_manager" 2>/dev/null || true
     kill "$xvfb" 2>/dev/null || true
-    rm -f "$display_file"
+    rm -rf "$display_file" "$WINEPREFIX"
 }
 trap cleanup EXIT
 while [ ! -s "$display_file" ]; do
@@ -34,9 +36,12 @@ export DISPLAY=:$(cat "$display_file")
 openbox --sm-disable &
 window_manager=$!
 
-mkdir -p "$WINEPREFIX"
 wineserver -p
 wine wineboot --init >/dev/null 2>&1
+# Qt Test sends its report to the debugger where a program has no console window, as
+# under Wine; this sends it to standard error. Wine passes no QT_ variable on from the
+# shell, but gives every program the environment the registry holds.
+wine reg add 'HKCU\Environment' /v QT_FORCE_STDERR_LOGGING /d 1 /f >/dev/null 2>&1
 echo "Wine prefix ready in $((SECONDS - started)) s."
 
 ctest --preset windows -j "$(nproc)"

@@ -10,6 +10,7 @@ set -euo pipefail
 
 fail() {
     echo "FAIL: $*" >&2
+    [ -z "${work:-}" ] || import -window root "${ZORVEL_FAILURE_SCREENSHOT:-/dev/null}" 2>/dev/null || true
     exit 1
 }
 
@@ -21,16 +22,16 @@ cleanup() {
 }
 trap cleanup EXIT
 
-zips=("$1"/*.zip)
+zips=("$(cd "$1" && pwd)"/*.zip)
 [ "${#zips[@]}" -eq 1 ] && [ -f "${zips[0]}" ] || fail "no one .zip in $1"
 (cd "$work" && cmake -E tar xf "${zips[0]}")
 executable=$(find "$work" -name Zorvel.exe)
 # Only what the .zip holds: no DLL from elsewhere.
 unset WINEPATH
-wine "$executable" &
+wine "$executable" >"$work/wine.log" 2>&1 &
 program=$!
 
-wait_for() { # <description> <command...>: up to 30 s
+wait_for() { # <description> <command...>: until the command succeeds, up to 30 s
     for _ in $(seq 150); do
         if "${@:2}" >/dev/null 2>&1; then
             return 0
@@ -40,10 +41,17 @@ wait_for() { # <description> <command...>: up to 30 s
     fail "$1"
 }
 window_ids() { xdotool search --onlyvisible --name '^Zorvel$' 2>/dev/null; }
-wait_for "no window titled Zorvel appeared" window_ids
-window=$(window_ids | head -n 1)
-# The window manager frames it and gives it the keyboard.
-wait_for "the window did not get the keyboard" test "$(xdotool getwindowfocus 2>/dev/null)" = "$window"
+has_keyboard() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
+window_count_is() { [ "$(window_ids | wc -l)" -eq "$1" ]; }
+# The window manager frames it and gives it the keyboard. Wine may replace the X window
+# it first maps for a window (when it learns the window's owner), so the window is the
+# one that has the keyboard once things settle.
+window=
+settled_window() {
+    window=$(window_ids | head -n 1)
+    [ -n "$window" ] && has_keyboard "$window" && xprop -id "$window" _NET_WM_STATE >/dev/null 2>&1
+}
+wait_for "no window titled Zorvel got the keyboard" settled_window
 
 geometry=$(xwininfo -id "$window")
 width=$(awk '/Width:/ {print $2}' <<<"$geometry")
@@ -65,8 +73,9 @@ bar_colours() {
 press_calcola() { # from the weight box: to the height box, to Calcola, press
     xdotool key --delay 100 Tab Tab space
 }
+bar_shows() { [ "$(bar_colours)" = "$1" ]; }
 expect_bar() { # <class> <colours>
-    wait_for "class $1 is not shown: $(bar_colours)" test "$(bar_colours)" = "$2"
+    wait_for "class $1 is not shown ($2 expected)" bar_shows "$2"
     echo "Class $1: $2"
 }
 
@@ -82,10 +91,9 @@ expect_bar 4 "srgb(192,192,0) srgb(0,255,0) srgb(255,128,128) "
 xdotool key --delay 100 shift+Tab shift+Tab
 xdotool type --delay 50 abc
 press_calcola
-message_open() { [ "$(window_ids | wc -l)" -eq 2 ]; }
-wait_for "no message appeared" message_open
+wait_for "no message appeared" window_count_is 2
 message=$(window_ids | grep -v -x "$window")
-wait_for "the message did not get the keyboard" test "$(xdotool getwindowfocus 2>/dev/null)" = "$message"
+wait_for "the message did not get the keyboard" has_keyboard "$message"
 xdotool key ctrl+c
 wait_for "the message's text did not reach the clipboard" xclip -o -selection clipboard
 text=$(xclip -o -selection clipboard | tr -d '\r')
@@ -96,8 +104,8 @@ echo "Message: Il peso deve essere un numero di chilogrammi, per esempio 70 o 70
 # Return closes it; what is typed next replaces "abc" in the weight box: 80 kg,
 # class 5, Sovrappeso.
 xdotool key Return
-wait_for "the message did not close" test "$(window_ids | wc -l)" -eq 1
-wait_for "the keyboard did not come back to the window" test "$(xdotool getwindowfocus 2>/dev/null)" = "$window"
+wait_for "the message did not close" window_count_is 1
+wait_for "the keyboard did not come back to the window" has_keyboard "$window"
 xdotool type --delay 50 80
 press_calcola
 expect_bar 5 "srgb(0,255,0) srgb(255,128,128) srgb(255,0,0) "
