@@ -1,6 +1,7 @@
 # The Windows program as a folder that a user unpacks and starts: Zorvel.exe, Qt's
 # DLLs, the two plugins it loads (the windows platform and the windowsvista style, in
-# the folders beside the program where Qt looks) and the MinGW-w64 runtime.
+# the folders beside the program where Qt looks), Qt's Italian texts and the MinGW-w64
+# runtime.
 # `cmake --install` gathers them (the deploy step); CPack's ZIP generator packs them
 # into Zorvel-<version>-windows-x64.zip in the build folder (the target "package").
 
@@ -13,6 +14,9 @@ endforeach()
 install(FILES ${ZORVEL_WINDOWS_QT_PLUGINS}/platforms/qwindows.dll DESTINATION platforms)
 install(FILES ${ZORVEL_WINDOWS_QT_PLUGINS}/styles/qwindowsvistastyle.dll DESTINATION styles)
 install(FILES ${ZORVEL_WINDOWS_RUNTIME_DLLS} DESTINATION .)
+# Qt's own texts in Italian (a text box's menu): Qt looks for them in "translations"
+# beside its DLLs when they sit beside the program.
+install(FILES ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_TRANSLATIONS}/qtbase_it.qm DESTINATION translations)
 
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME Zorvel)

@@ -10,8 +10,8 @@
 #
 # The folder is reused while the source version, the compiler, the toolchain file and the
 # options below are the ones it was built with (they are written in its zorvel-qt.stamp,
-# last, so an interrupted build is started again). The first build takes about a quarter of
-# an hour on two cores; later runs return at once.
+# last, so an interrupted build is started again). The first build takes about 25 minutes
+# on two cores; later runs return at once.
 set -euo pipefail
 
 # Only the Qt folder goes to standard output: the caller reads it.
@@ -76,14 +76,18 @@ stamp_text() {
     cat "$toolchain_source"
 }
 
-# Qt's offscreen platform, on which the tests run, reads its fonts on Windows from
-# lib/fonts: Debian's Liberation fonts (fonts-liberation, a build package) serve.
-add_fonts() {
+# What Qt's source lacks, from Debian's packages (both build packages): the fonts of the
+# offscreen platform, on which the tests run, which Qt for Windows reads from lib/fonts
+# (Debian's Liberation fonts); and the Italian texts of Qt's own menus and buttons
+# (qt6-translations-l10n), where QLibraryInfo looks for them and the package copies them.
+add_debian_files() {
     ln -sfn /usr/share/fonts/truetype/liberation "$prefix/lib/fonts"
+    mkdir -p "$prefix/translations"
+    cp /usr/share/qt6/translations/qtbase_it.qm "$prefix/translations/"
 }
 
 if [ -f "$prefix/zorvel-qt.stamp" ] && [ "$(cat "$prefix/zorvel-qt.stamp")" = "$(stamp_text)" ]; then
-    add_fonts
+    add_debian_files
     echo "$prefix" >&3
     exit 0
 fi
@@ -119,7 +123,7 @@ cmake --build "$work/build" --parallel "$(nproc)"
 cmake --install "$work/build"
 
 rm -rf "$work"
-add_fonts
+add_debian_files
 stamp_text >"$prefix/zorvel-qt.stamp"
 echo "Qt for Windows built in $((SECONDS - started)) s."
 echo "$prefix" >&3

@@ -681,8 +681,13 @@ void FormTest::textsReadableUnderAnyTheme() {
     box->setToolTip(QStringLiteral("PESO FORMA"));
     QHelpEvent hint(QEvent::ToolTip, QPoint(), box->mapToGlobal(QPoint()));
     QApplication::sendEvent(box, &hint);
-    const auto* tip = box->findChild<QLabel*>(QStringLiteral("qtooltip_label"));
-    QVERIFY(tip && tip->isVisible());
+    // The hint is a window of its own; on Windows it has no parent widget.
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const auto shownTip = std::ranges::find_if(windows, [](const QWidget* window) {
+        return window->objectName() == QStringLiteral("qtooltip_label") && window->isVisible();
+    });
+    QVERIFY(shownTip != windows.end());
+    const QWidget* tip = *shownTip;
     QCOMPARE(tip->font(), window_->font());
     if (styleSheet.isEmpty()) { // a style sheet may dress the hints as it dresses the rest
         for (const QPalette::ColorRole role : {QPalette::ToolTipBase, QPalette::ToolTipText}) {
