@@ -8,12 +8,31 @@
 include(ZorvelWindowsRuntime)
 
 install(TARGETS zorvel RUNTIME DESTINATION .)
+
+# Each DLL with the folder it goes to, beside the program.
+set(shipped_dlls)
 foreach(module IN ITEMS Core Gui Widgets)
-    install(FILES ${ZORVEL_WINDOWS_QT_BIN}/Qt6${module}.dll DESTINATION .)
+    list(APPEND shipped_dlls ${ZORVEL_WINDOWS_QT_BIN}/Qt6${module}.dll .)
 endforeach()
-install(FILES ${ZORVEL_WINDOWS_QT_PLUGINS}/platforms/qwindows.dll DESTINATION platforms)
-install(FILES ${ZORVEL_WINDOWS_QT_PLUGINS}/styles/qwindowsvistastyle.dll DESTINATION styles)
-install(FILES ${ZORVEL_WINDOWS_RUNTIME_DLLS} DESTINATION .)
+list(APPEND shipped_dlls ${ZORVEL_WINDOWS_QT_PLUGINS}/platforms/qwindows.dll platforms
+                         ${ZORVEL_WINDOWS_QT_PLUGINS}/styles/qwindowsvistastyle.dll styles)
+foreach(dll IN LISTS ZORVEL_WINDOWS_RUNTIME_DLLS)
+    list(APPEND shipped_dlls ${dll} .)
+endforeach()
+
+# CPack strips the program; Qt's DLLs and the compiler's runtime come with debugging
+# symbols that would more than double the folder, so they are stripped as they are copied.
+while(shipped_dlls)
+    list(POP_FRONT shipped_dlls dll folder)
+    install(FILES ${dll} DESTINATION ${folder})
+    get_filename_component(name ${dll} NAME)
+    install(CODE "
+        if(CMAKE_INSTALL_DO_STRIP)
+            execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded
+                \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${folder}/${name}\" COMMAND_ERROR_IS_FATAL ANY)
+        endif()")
+endwhile()
+
 # Qt's own texts in Italian (a text box's menu): Qt looks for them in "translations"
 # beside its DLLs when they sit beside the program.
 install(FILES ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_TRANSLATIONS}/qtbase_it.qm DESTINATION translations)
