@@ -22,8 +22,10 @@ display_file=$(mktemp)
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" &
 xvfb=$!
 window_manager=
+other_program=
 cleanup() {
     wineserver -k 2>/dev/null && wineserver -w 2>/dev/null || true
+    [ -z "$other_program" ] || kill "$other_program" 2>/dev/null || true
     [ -z "$window_manager" ] || kill "$window_manager" 2>/dev/null || true
     kill "$xvfb" 2>/dev/null || true
     rm -rf "$display_file" "$WINEPREFIX"
@@ -35,6 +37,10 @@ done
 export DISPLAY=:$(cat "$display_file")
 openbox --sm-disable &
 window_manager=$!
+# Another program's window is on the screen and active when Zorvel.exe starts, as on a
+# desktop in use.
+xmessage -geometry +0+0 "another program" &
+other_program=$!
 
 wineserver -p
 wine wineboot --init >/dev/null 2>&1
