@@ -92,16 +92,46 @@ if [ -f "$prefix/zorvel-qt.stamp" ] && [ "$(cat "$prefix/zorvel-qt.stamp")" = "$
     exit 0
 fi
 
-# apt-get source needs a deb-src entry: add one beside each archive that gave qt6-base-dev.
+# apt-get source needs a deb-src entry. Each entry that gave qt6-base-dev is mirrored as
+# one, with its options: apt refuses a second entry for an archive whose key (Signed-By)
+# differs from the first's. apt names an entry by its file and, in a one-line .list file,
+# its line or, in a deb822 .sources file, its stanza.
+mirror_as_source_entries() {
+    local descriptions entry file number
+    descriptions=$(apt-cache policy qt6-base-dev \
+        | awk '$2 ~ /:\/\// && $NF == "Packages" { print $2, $3, $4, $5 }')
+    apt-get indextargets --format '$(SOURCESENTRY) $(DESCRIPTION)' 'Created-By: Packages' \
+        | awk -v wanted="$descriptions" 'BEGIN { split(wanted, lines, "\n"); for (i in lines) ok[lines[i]] }
+              { entry = $1; $1 = ""; if (substr($0, 2) in ok) print entry }' \
+        | sort -u | while IFS= read -r entry; do
+        file=${entry%:*}
+        number=${entry##*:}
+        if [[ $file == *.sources ]]; then
+            awk -v n="$number" 'BEGIN { RS = ""; ORS = "\n\n" }
+                { stanza = $0; gsub(/(^|\n)#[^\n]*/, "", stanza) }
+                stanza ~ /[^[:space:]]/ && ++seen == n {
+                    sub(/(^|\n)Types:[^\n]*/, "\nTypes: deb-src"); sub(/^\n/, ""); print }' \
+                "$file" >>/etc/apt/sources.list.d/zorvel-deb-src.sources
+        else
+            sed -n "${number}s/^[[:space:]]*deb[[:space:]]/deb-src /p" "$file" \
+                >>/etc/apt/sources.list.d/zorvel-deb-src.list
+        fi
+    done
+}
+
 if ! apt-cache showsrc qt6-base 2>/dev/null | grep -qx "Version: $version"; then
     if [ "$(id -u)" -ne 0 ]; then
         echo "No deb-src entry gives qt6-base $version; run this script as root to add one." >&2
         exit 1
     fi
-    apt-cache policy qt6-base-dev \
-        | awk '$2 ~ /:\/\// && $NF == "Packages" { split($3, s, "/"); print "deb-src", $2, s[1], s[2] }' \
-        | sort -u >/etc/apt/sources.list.d/zorvel-deb-src.list
-    apt-get update
+    rm -f /etc/apt/sources.list.d/zorvel-deb-src.{list,sources}
+    mirror_as_source_entries
+    # Entries apt cannot read would stop every later apt command on the machine.
+    if ! apt-get update; then
+        rm -f /etc/apt/sources.list.d/zorvel-deb-src.{list,sources}
+        echo "The deb-src entries made from the machine's entries do not work; removed." >&2
+        exit 1
+    fi
 fi
 
 started=$SECONDS
