@@ -28,5 +28,5 @@ cmake --build --preset fuzz -j "$jobs"
 ctest --preset fuzz
 
 # Windows: Zorvel.exe, its tests and its .zip, built with MinGW-w64 against Qt for
-# Windows (built once into a cache, about 25 minutes on 2 cores) and run under Wine.
+# Windows (built once into a cache, about 14 minutes on 2 idle cores) and run under Wine.
 bash scripts/test-windows.sh
