@@ -119,17 +119,21 @@ mirror_as_source_entries() {
     done
 }
 
-if ! apt-cache showsrc qt6-base 2>/dev/null | grep -qx "Version: $version"; then
+source_known() { apt-cache showsrc qt6-base 2>/dev/null | grep -qx "Version: $version"; }
+
+if ! source_known; then
     if [ "$(id -u)" -ne 0 ]; then
         echo "No deb-src entry gives qt6-base $version; run this script as root to add one." >&2
         exit 1
     fi
     rm -f /etc/apt/sources.list.d/zorvel-deb-src.{list,sources}
     mirror_as_source_entries
-    # Entries apt cannot read would stop every later apt command on the machine.
-    if ! apt-get update; then
+    # An unrelated archive out of reach fails the update but not the source; entries apt
+    # cannot read would stop every later apt command on the machine, so they go again.
+    apt-get update || true
+    if ! source_known; then
         rm -f /etc/apt/sources.list.d/zorvel-deb-src.{list,sources}
-        echo "The deb-src entries made from the machine's entries do not work; removed." >&2
+        echo "The deb-src entries made from the machine's entries give no qt6-base $version; removed." >&2
         exit 1
     fi
 fi
