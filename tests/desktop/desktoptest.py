@@ -29,7 +29,9 @@ class ProgramTestCase(unittest.TestCase):
         if cls.scale != 1:
             env["QT_SCALE_FACTOR"] = str(cls.scale)
         cls.program = cls.session.start(program_command(), extra_env=env)
-        cls.window = cls.session.wait_for_window("Zorvel", owner=cls.program)
+        # Once, on a machine running other tests, KWin had not taken the window in after
+        # 30 s: a blocked D-Bus call waits 25 s before it gives up.
+        cls.window = cls.session.wait_for_window("Zorvel", owner=cls.program, timeout=60)
         cls.program_started()
 
     @classmethod
