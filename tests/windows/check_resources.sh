@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# The resources of the built Zorvel.exe, as Windows finds them: the nine class bitmaps
-# in Italian, the icon group with its nine images, the version record, and nothing
-# else; each picture byte for byte the committed one.
+# The resources of the built Zorvel.exe, as Windows finds them: the nine class bitmaps in
+# Italian, the icon group with its nine images, the version record, and nothing else;
+# each picture byte for byte the committed one.
 # Usage: check_resources.sh <wrestool> <Zorvel.exe> <source folder> <version text>
 set -euo pipefail
 wrestool=$1 program=$2 source=$3 version=$4
+fail() { echo "FAIL: $*" >&2; exit 1; }
 
 expected=$(
     for id in $(seq 101 109); do echo "--type=2 --name=$id --language=1040"; done
@@ -13,40 +14,21 @@ expected=$(
     echo "--type=16 --name=1 --language=1040"
 )
 listed=$("$wrestool" -l "$program" | sed 's/ \[.*//')
-if [ "$listed" != "$expected" ]; then
-    echo "The resources of $program differ from the expected ones:" >&2
-    diff <(echo "$expected") <(echo "$listed") >&2 || true
-    exit 1
-fi
+[ "$listed" = "$expected" ] || fail "the resources differ: $(diff <(echo "$expected") <(echo "$listed"))"
 
-same() { # <description> <expected file> <actual bytes file>
-    if ! cmp -s "$2" "$3"; then
-        echo "$1 differs from $2" >&2
-        exit 1
-    fi
-}
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+resource() { "$wrestool" -x --raw --type="$1" --name="$2" "$program"; }
 for id in $(seq 101 109); do
     # An executable keeps a bitmap without the 14-byte header of its .bmp file.
-    tail -c +15 "$source/assets/pictures/$id.bmp" >"$work/expected"
-    "$wrestool" -x --raw --type=2 --name="$id" "$program" >"$work/actual"
-    same "Bitmap $id" "$work/expected" "$work/actual"
+    cmp -s <(resource 2 "$id") <(tail -c +15 "$source/assets/pictures/$id.bmp") || fail "bitmap $id differs"
 done
 for id in $(seq 30001 30009); do
-    "$wrestool" -x --raw --type=3 --name="$id" "$program" >"$work/actual"
-    same "Icon image $id" "$source/packaging/windows/icon/$id.bin" "$work/actual"
+    cmp -s <(resource 3 "$id") "$source/packaging/windows/icon/$id.bin" || fail "icon image $id differs"
 done
-"$wrestool" -x --raw --type=14 --name=1 "$program" >"$work/actual"
-same "The icon group" "$source/packaging/windows/icon/group.bin" "$work/actual"
+cmp -s <(resource 14 1) "$source/packaging/windows/icon/group.bin" || fail "the icon group differs"
 
-# The version record's strings, UTF-16 as Windows stores them, key then value.
-"$wrestool" -x --raw --type=16 --name=1 "$program" | strings -el >"$work/version"
-expected_strings="ProductName Zorvel FileVersion $version ProductVersion $version InternalName Zorvel OriginalFilename Zorvel.exe"
-actual_strings=$(grep -A1 -x -E 'ProductName|FileVersion|ProductVersion|InternalName|OriginalFilename' "$work/version" |
-    grep -v -x -- -- | tr '\n' ' ' | sed 's/ $//')
-if [ "$actual_strings" != "$expected_strings" ]; then
-    echo "The version record says: $actual_strings" >&2
-    exit 1
-fi
+# The version record's strings, UTF-16 as Windows stores them, each key then its value.
+strings=$(resource 16 1 | strings -el | grep -A1 -x -E 'ProductName|FileVersion|ProductVersion|InternalName|OriginalFilename' |
+    grep -v -x -- -- | paste -s -d ' ')
+[ "$strings" = "ProductName Zorvel FileVersion $version ProductVersion $version InternalName Zorvel OriginalFilename Zorvel.exe" ] ||
+    fail "the version record says: $strings"
 echo "Zorvel.exe holds bitmaps 101-109 (1040), icons 30001-30009 and group 1, and version $version."
