@@ -214,11 +214,11 @@ class XSession:
             return wait_for(f"a window titled {title!r}", probe, timeout)
         except AssertionError as failure:
             tree = self.run("xwininfo", "-root", "-tree", check=False).decode()
-            if owner is not None:
-                # Where its main thread sleeps tells a program busy or stuck from one idle
-                # in its event loop (poll), whose window the window manager left out.
-                with contextlib.suppress(OSError), open(f"/proc/{owner.pid}/wchan") as wchan:
-                    tree += f"\n{owner.args[0]} waits in {wchan.read()}"
+            # Where each process's main thread sleeps tells one busy or stuck (a window
+            # manager that leaves a window out) from one idle in its event loop (poll).
+            for process in self.processes:
+                with contextlib.suppress(OSError), open(f"/proc/{process.pid}/wchan") as wchan:
+                    tree += f"\n{process.args[0]} waits in {wchan.read()}"
             raise AssertionError(f"{failure}; the screen holds:\n{tree}") from None
 
     def property_text(self, window, name):
