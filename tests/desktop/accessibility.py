@@ -21,11 +21,15 @@ def start_accessibility_bus(session):
         return session.run("dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus",
                            "/org/a11y/bus", "org.a11y.Bus.GetAddress", check=False)
     wait_for("the accessibility bus", bus_answers, timeout=30)
-    session.run("dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus",
-                "/org/a11y/bus", "org.freedesktop.DBus.Properties.Set",
-                "string:org.a11y.Status", "string:IsEnabled", "variant:boolean:true")
+    switch_screen_reader(session, True)
     import pyatspi
     return pyatspi
+
+
+def switch_screen_reader(session, on):
+    session.run("dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus",
+                "/org/a11y/bus", "org.freedesktop.DBus.Properties.Set",
+                "string:org.a11y.Status", "string:IsEnabled", f"variant:boolean:{str(on).lower()}")
 
 
 def application_of(pyatspi, pid, timeout=30.0):
@@ -65,6 +69,9 @@ class ScreenReaderMixin:
     @classmethod
     def prepare_session(cls):
         cls.pyatspi = start_accessibility_bus(cls.session)
+        # The session bus outlives this X session: the classes after it find a desktop
+        # with no screen reader, whose programs and window manager leave the bus alone.
+        cls.addClassCleanup(switch_screen_reader, cls.session, False)
 
     @classmethod
     def program_started(cls):
