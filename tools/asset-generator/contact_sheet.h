@@ -6,7 +6,7 @@
 
 namespace zorvel::generator {
 
-// One picture for the README: the nine class pictures in order, each stretched to
+// One picture for docs/development.md: the nine class pictures in order, each stretched to
 // the box the window shows it in (at twice the size), then the application icon.
 QImage contactSheet(const std::vector<QImage>& classPictures, const QImage& icon);
 
