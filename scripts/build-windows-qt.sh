@@ -11,7 +11,8 @@
 # The folder is reused while the source version, the compiler, the toolchain file and the
 # options below are the ones it was built with (they are written in its zorvel-qt.stamp,
 # last, so an interrupted build is started again). The first build takes about 14 minutes
-# on two idle cores (25 on busy ones); later runs return at once.
+# on two idle cores (25 on busy ones); later runs return at once. Nothing outside the cache
+# folder is written: apt fetches the source with a configuration of its own (see below).
 set -euo pipefail
 
 # Only the Qt folder goes to standard output: the caller reads it.
@@ -92,10 +93,27 @@ if [ -f "$prefix/zorvel-qt.stamp" ] && [ "$(cat "$prefix/zorvel-qt.stamp")" = "$
     exit 0
 fi
 
-# apt-get source needs a deb-src entry. Each entry that gave qt6-base-dev is mirrored as
-# one, with its options: apt refuses a second entry for an archive whose key (Signed-By)
-# differs from the first's. apt names an entry by its file and, in a one-line .list file,
-# its line or, in a deb822 .sources file, its stanza.
+started=$SECONDS
+work="$cache/qt-$upstream-mingw.work"
+rm -rf "$work" "$prefix"
+mkdir -p "$work" "$prefix"
+cp "$toolchain_source" "$prefix/mingw-w64-x86_64.cmake"
+
+# apt fetches the source through a configuration of its own in the work folder: its
+# entries, lists and downloads live there, so the machine's /etc/apt and its package lists
+# stay as they were.
+private_apt="$work/apt"
+mkdir -p "$private_apt/sources" "$private_apt/lists/partial" "$private_apt/cache/archives/partial"
+apt_options=(
+    -o Dir::Etc::SourceList=/dev/null
+    -o Dir::Etc::SourceParts="$private_apt/sources"
+    -o Dir::State::Lists="$private_apt/lists"
+    -o Dir::Cache="$private_apt/cache"
+)
+
+# Each machine entry that gave qt6-base-dev is mirrored as a deb-src entry, with its options
+# (Signed-By among them). apt names an entry by its file and, in a one-line .list file, its
+# line or, in a deb822 .sources file, its stanza.
 mirror_as_source_entries() {
     local descriptions entry file number
     descriptions=$(apt-cache policy qt6-base-dev \
@@ -111,40 +129,23 @@ mirror_as_source_entries() {
                 { stanza = $0; gsub(/(^|\n)#[^\n]*/, "", stanza) }
                 stanza ~ /[^[:space:]]/ && ++seen == n {
                     sub(/(^|\n)Types:[^\n]*/, "\nTypes: deb-src"); sub(/^\n/, ""); print }' \
-                "$file" >>/etc/apt/sources.list.d/zorvel-deb-src.sources
+                "$file" >>"$private_apt/sources/zorvel-deb-src.sources"
         else
             sed -n "${number}s/^[[:space:]]*deb[[:space:]]/deb-src /p" "$file" \
-                >>/etc/apt/sources.list.d/zorvel-deb-src.list
+                >>"$private_apt/sources/zorvel-deb-src.list"
         fi
     done
 }
 
-source_known() { apt-cache showsrc qt6-base 2>/dev/null | grep -qx "Version: $version"; }
-
-if ! source_known; then
-    if [ "$(id -u)" -ne 0 ]; then
-        echo "No deb-src entry gives qt6-base $version; run this script as root to add one." >&2
-        exit 1
-    fi
-    rm -f /etc/apt/sources.list.d/zorvel-deb-src.{list,sources}
-    mirror_as_source_entries
-    # An unrelated archive out of reach fails the update but not the source; entries apt
-    # cannot read would stop every later apt command on the machine, so they go again.
-    apt-get update || true
-    if ! source_known; then
-        rm -f /etc/apt/sources.list.d/zorvel-deb-src.{list,sources}
-        echo "The deb-src entries made from the machine's entries give no qt6-base $version; removed." >&2
-        exit 1
-    fi
+mirror_as_source_entries
+# An unrelated archive out of reach fails the update but not the source.
+apt-get "${apt_options[@]}" update || true
+if ! apt-cache "${apt_options[@]}" showsrc qt6-base 2>/dev/null | grep -qx "Version: $version"; then
+    echo "The deb-src entries made from the machine's entries give no qt6-base $version." >&2
+    exit 1
 fi
 
-started=$SECONDS
-work="$cache/qt-$upstream-mingw.work"
-rm -rf "$work" "$prefix"
-mkdir -p "$work" "$prefix"
-cp "$toolchain_source" "$prefix/mingw-w64-x86_64.cmake"
-
-(cd "$work" && apt-get source --only-source "qt6-base=$version")
+(cd "$work" && apt-get "${apt_options[@]}" source --only-source "qt6-base=$version")
 source_dir=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*')
 
 cmake -S "$source_dir" -B "$work/build" -G Ninja \
