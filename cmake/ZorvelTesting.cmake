@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Zorvel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # zorvel_add_test(<kind> <name> COMMAND <command> [<argument>...]
 #                 [ENVIRONMENT <variable=value>...] [PROPERTIES <property> <value>...])
 #

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Zorvel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The version is typed once, in project(VERSION ...). The header the program reads,
 # the Windows version record and the AppStream release are written from it here,
 # into ${ZORVEL_GENERATED_DIR}.

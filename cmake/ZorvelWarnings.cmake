@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Zorvel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Zorvel::warnings: the compiler warnings of the project's own code, in each
 # compiler's terms. Every target of the project links it privately, so that nothing
 # built from outside the project, and no user of its libraries, inherits them.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Zorvel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # What a program of the Windows build needs beside itself: Qt's DLLs and plugins,
 # and the MinGW-w64 runtime of the compiler that built it (the C++ library, GCC's
 # support library and the POSIX threads of the posix thread model).

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Zorvel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Cross-compiling for 64-bit Windows with Debian's MinGW-w64 (the posix thread model,
 # which Qt needs for std::thread). scripts/build-windows-qt.sh builds Qt with a copy of
 # this file; Qt's qt-cmake then brings it to every build against that Qt.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Zorvel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # CPack settings for the Debian package (cpack -G DEB in the build folder).
 # The package's dependencies come from dpkg-shlibdeps, so they follow whatever
 # Qt libraries the program really links.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Zorvel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Windows program as a folder that a user unpacks and starts: Zorvel.exe, Qt's
 # DLLs, the two plugins it loads (the windows platform and the windowsvista style, in
 # the folders beside the program where Qt looks), Qt's Italian texts and the MinGW-w64

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Zorvel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds Qt for 64-bit Windows from Debian's own qt6-base source package with Debian's
 # MinGW-w64, and installs it into a cache folder outside the clone. The host tools (moc,
 # rcc, uic) are Debian's, so the source is the very version of the installed qt6-base-dev.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Zorvel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the Windows program from Debian: Qt for Windows once (scripts/build-windows-qt.sh,
 # cached outside the clone), then Zorvel.exe with its tests (build/windows/) and the .zip
 # that a user unpacks and starts: build/windows/Zorvel-<version>-windows-x64.zip.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Zorvel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian packages of scripts/packages.list that are missing.
 # Usage: ensure-packages.sh build|test|windows   ("test" includes everything the
 # others need, "windows" what "build" needs).

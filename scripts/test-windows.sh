@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Zorvel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Windows stage of the test command: builds Zorvel.exe, its tests and its .zip
 # (scripts/build-windows.sh, which builds Qt for Windows first when its cache is
 # missing) and runs the tests under Wine on a virtual X server with openbox. The Wine

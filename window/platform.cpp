@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window-system glue of X11 and Wayland (platform_windows.cpp is that of Windows).
 #include "platform.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window-system glue of the Windows build (platform.cpp is that of X11 and Wayland).
 #include "platform.h"
 

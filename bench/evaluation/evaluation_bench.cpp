@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One press's calculation over a recording display, the flow the window runs,
 // beside the floor: reading the same two texts as plain numbers with
 // std::from_chars. The last line gives their ratio.

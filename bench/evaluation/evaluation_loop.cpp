@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A fixed number of whole evaluations and nothing else, for counting instructions
 // with callgrind, which repeats exactly where timings on a shared machine do not:
 //   valgrind --tool=callgrind zorvel_evaluation_loop 100000

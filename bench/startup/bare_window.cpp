@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The floor for Zorvel's start-up: a bare Qt Widgets window of the same size with
 // the same kinds of controls (a group box, two line edits, a button and a dozen
 // labels) and nothing more: no pictures, no icon, no window table.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts a program and reports how long it took from exec until its first
 // top-level window was mapped on the X display, and its peak resident memory once
 // it has had time to paint that window.

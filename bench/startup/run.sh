@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Zorvel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Start-up of Zorvel against a bare Qt Widgets window of the same size, both under
 # a fresh Xvfb: the time from exec until the window is mapped and the peak
 # resident memory once it has painted. Runs alternate; medians and their ratios

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How long one press of "Calcola" takes, from the click until the window has
 // repainted what changed, on the offscreen platform. Run with -median N for the
 // median of N runs.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How long a key press in the weight box takes, with its repaint, when the box holds a
 // short number and when it holds the longest text it accepts (what a paste of a huge
 // text leaves); for comparison, a box whose bound is lifted to a million characters.

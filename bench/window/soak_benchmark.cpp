@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Resident memory over many presses of "Calcola" through the real widgets, good and
 // bad inputs alternating, each failure message closed with Return or Esc as a user
 // closes it. Prints the resident set at the start, the middle and the end; memory that

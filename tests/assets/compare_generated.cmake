@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Zorvel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Draws every generated picture and icon again into OUTPUT and compares each with
 # the committed file of the same name under SOURCE (see compare_generated.cpp for
 # what must match exactly and what within a tolerance). Both programs start through

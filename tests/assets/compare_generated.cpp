@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Compares the files the asset generator wrote under <regenerated> with the
 // committed files of the same names under <committed>. What is not drawn (sizes,
 // bit depths, headers, directories, colour tables, the icon group, row padding)

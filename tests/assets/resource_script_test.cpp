@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reads back the resources that windres compiled from packaging/windows/zorvel.rc.
 // Usage: resource_script_test <compiled .res file>
 #include "assets/version.h"

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Zorvel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """A screen reader's view of the program: the accessibility bus on the session bus
 that dbus-run-session gives the test, switched on the way a desktop switches it on
 for a screen reader, and pyatspi (Debian's python3-pyatspi) to walk the tree."""

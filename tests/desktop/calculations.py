@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Zorvel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Calculations whose results the desktop tests look for on the real window,
 worked out by hand from the class table and the marker rule, and the window's
 layout in logical pixels (15 twips each) that the tests need to find them."""

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Zorvel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The base of the desktop tests: one X session and one running program per test
 class, and the few gestures a user makes on the window, scaled to its size."""
 

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Zorvel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """What an installation of Zorvel holds, and checks that both `cmake --install`
 and the Debian package must pass."""
 

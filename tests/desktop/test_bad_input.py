@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Zorvel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """A bad input brings up one modal message in Italian, titled "Zorvel", that names
 the box to correct; once the user dismisses it, what was typed is still there and
 the window calculates again."""

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Zorvel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """`zorvel --help` (in Italian) and `zorvel --version` answer in the terminal and end
 with 0, with no display at all, as does every option the help lists; any other argument
 still opens the window."""

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Zorvel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """CPack's Debian package: it holds the installation, declares dependencies that a
 Debian 12 machine can meet, and the program it installs starts and shows its window."""
 

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Zorvel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Resting the pointer on the colour boxes brings up the names of the class before
 the current one, of the current one and of the one after it, also while another
 program's window is the active one."""

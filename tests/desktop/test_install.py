@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Zorvel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """`cmake --install` puts the program, the desktop entry, the metainfo and the icons
 in the standard places, and the data files pass the desktop's own validators."""
 

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Zorvel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """A user types a weight and a height and clicks "Calcola"; the screenshot must show
 the colours of the class, of the one before and of the one after, and the marker
 where the index lies between the class's bounds, standing out from the bar whatever

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Zorvel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """With QT_SCALE_FACTOR=2 the window is twice the size, drawn at the doubled
 resolution rather than blown up: every edge falls on the doubled grid, and the
 results still fit their boxes."""

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Zorvel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """A screen reader's user works the window over AT-SPI: finds the two boxes by
 their names, fills them, presses "Calcola" and hears the results."""
 

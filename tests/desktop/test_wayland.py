@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Zorvel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """On a Wayland desktop without XWayland (WAYLAND_DISPLAY set, DISPLAY not), the
 program opens its window natively through Qt's Wayland plugin. Weston's headless
 back end is the compositor; the client's own protocol log shows the window."""

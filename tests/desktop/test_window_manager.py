@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Zorvel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """What a window manager learns about the window, and what it does with it:
 stays on top, no task-bar entry, fixed size, no minimize or maximize (and back at
 once, above and in place, if minimised, maximised or made full screen all the same),

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Zorvel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """A private X desktop for one test: Xvfb on a display of its own, a real window
 manager (openbox, or KWin with its Breeze decoration when ZORVEL_WINDOW_MANAGER=kwin),
 the program started the way a user starts it, and the small X tools (xdotool, xprop,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The conversions checked against the C library's own, over many values: the C
 // library runs in its default "C" locale here, so only the separators differ.
 #include "evaluation/numbers.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A press on "Calcola" for any two texts: every write and the failure of the flow
 // the window runs must be those of the independent model. The input holds the
 // weight text, a line feed and the height text.

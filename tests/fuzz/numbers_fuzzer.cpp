@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The conversions between numbers and Italian texts, for any text, against the C
 // library's reading and writing of the same numbers.
 #include "calculation_model.h"

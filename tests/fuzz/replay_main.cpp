@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Feeds every file of the given folders once to a fuzz target, the way libFuzzer
 // reads its corpus, so that ordinary builds check the same properties on the
 // committed inputs (and on any that once broke them).

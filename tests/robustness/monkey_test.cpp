@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Ten thousand presses of "Calcola" with random texts through the real widgets,
 // each checked against the independent model of a press: the window must show
 // exactly the writes the model makes and keep everything else, and show the

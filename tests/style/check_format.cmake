@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Zorvel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # cmake -DCLANG_FORMAT=<clang-format> -DSOURCE=<checkout> -P check_format.cmake
 # Fails, naming the files, when a C++ file of the checkout is not in the house format.
 # A script runs with old policies unless it asks: without this, the glob follows links

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The "Calcola" command through the real widgets: results, colours read back from the
 // screen, marker, picture, failures and the hover hints.
 #include "calculation_model.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window as designed: every control where the design puts it, looking as the
 // design says, stacked and focused in the designed order.
 #include "calculation_model.h"

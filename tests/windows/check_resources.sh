@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Zorvel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The resources of the built Zorvel.exe, as Windows finds them: the nine class bitmaps in
 # Italian, the icon group with its nine images, the version record, and nothing else;
 # each picture byte for byte the committed one.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Zorvel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Zorvel.exe from its .zip under Wine, on the X server of DISPLAY with its window manager,
 # driven from outside as a user would. Wine shows what Windows does with the window in the
 # X11 properties it sets: _NET_WM_STATE_ABOVE when topmost, _NET_WM_STATE_SKIP_TASKBAR

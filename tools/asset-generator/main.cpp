@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Rebuilds every generated class picture and icon from the drawing code and the
 // icon's SVG. Usage: zorvel_asset_generator <project source dir> [<output dir>]
 // The output goes into the source tree unless another directory is given.

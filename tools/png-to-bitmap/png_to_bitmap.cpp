@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Build tool: turns a PNG into an uncompressed 32-bit bitmap whose fourth byte is the
 // pixel's alpha, which the program reads in place from its resources, with neither
 // a PNG decoder nor Qt's image plugins at start-up.
