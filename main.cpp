@@ -45,6 +45,17 @@ QString helpText(const QString& programName) {
     return text;
 }
 
+// What --version says: the version, the copyright and the licence, in the words
+// free programs use for it.
+QString versionText() {
+    return QStringLiteral("%1 %2\nCopyright %3\n"
+                          "Licenza %4: GNU GPL versione 3 o successiva <https://www.gnu.org/licenses/gpl.html>.\n"
+                          "Questo è software libero: è possibile modificarlo e ridistribuirlo.\n"
+                          "Non c'è alcuna garanzia, nei limiti consentiti dalla legge.\n")
+        .arg(QLatin1String(zorvel::version::productName), QLatin1String(zorvel::version::versionText),
+             QLatin1String(zorvel::version::copyright), QLatin1String(zorvel::version::licence));
+}
+
 // --help and --version answer in the terminal and end the program, before anything
 // needs a display: the exit code then. Every other argument is left to the window,
 // which takes none but Qt's own (-platform, -style, ...), written with one dash as Qt
@@ -68,7 +79,8 @@ std::optional<int> answerCommandLine(int argc, char* argv[]) {
         return 0;
     }
     if (parser.isSet(version)) {
-        parser.showVersion();
+        std::fputs(versionText().toUtf8().constData(), stdout);
+        return 0;
     }
     return std::nullopt;
 }

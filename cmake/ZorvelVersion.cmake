@@ -1,15 +1,20 @@
 # SPDX-FileCopyrightText: 2026 The Zorvel developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# The version is typed once, in project(VERSION ...). The header the program reads,
-# the Windows version record and the AppStream release are written from it here,
-# into ${ZORVEL_GENERATED_DIR}.
+# The version is typed once, in project(VERSION ...), and the licence and the
+# copyright holder here. The header the program reads, the Windows version record
+# and the AppStream metainfo are written from them, into ${ZORVEL_GENERATED_DIR};
+# the Debian package's copyright file and the Windows notices take them too.
 #
 # The program and the version record show the version as major.minor with two
 # digits after the point ("1.00"); the version record's fixed part takes the four
 # numbers and the AppStream release the first three.
 
 set(ZORVEL_GENERATED_DIR ${PROJECT_BINARY_DIR}/generated)
+
+# An SPDX licence expression; LICENSES/ holds its text.
+set(ZORVEL_LICENSE GPL-3.0-or-later)
+set(ZORVEL_COPYRIGHT "2026 The Zorvel developers")
 
 # Numbers left out of project(VERSION) count as 0.
 foreach(part IN ITEMS MINOR PATCH TWEAK)

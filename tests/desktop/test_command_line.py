@@ -22,8 +22,8 @@ def program_version():
 ANSWERS = [
     (["--help"], r"^Uso: zorvel \[opzioni\]\n"),
     (["-h"], r"(?m)^Opzioni:\n  -h, --help +Mostra questo aiuto\.\n"),
-    (["--version"], rf"^Zorvel {re.escape(program_version())}\n$"),
-    (["-v"], rf"^Zorvel {re.escape(program_version())}\n$"),
+    (["--version"], rf"^Zorvel {re.escape(program_version())}\n"),
+    (["-v"], r"(?m)^Licenza GPL-3\.0-or-later: "),
 ]
 
 
