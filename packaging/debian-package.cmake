@@ -11,10 +11,15 @@ set(CPACK_PACKAGE_VENDOR "Zorvel")
 set(CPACK_PACKAGE_CONTACT "Zorvel developers <sviluppo@zorvel.invalid>")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "body mass index calculator for Italian-speaking users")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Zorvel evaluates a person's body mass index from weight and height and shows \
-the normal weight band, the weight class with a colour bar and a picture of the class. \
-The program is in Italian and reads numbers with a decimal comma.")
+# Two paragraphs, line by line, each line within the 80 columns Debian's tools show.
+set(CPACK_PACKAGE_DESCRIPTION [[
+Zorvel evaluates a person's body mass index from weight and height. Its one
+small window shows the index, the lowest and highest weight of the normal band
+for that height, and which of nine weight classes the index falls into, with a
+colour bar, a marker and a picture of the class.
+
+The program is in Italian and reads and shows numbers with a decimal comma. It
+stays above other windows, saves nothing and uses no network.]])
 set(CPACK_PACKAGE_HOMEPAGE_URL ${PROJECT_HOMEPAGE_URL})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

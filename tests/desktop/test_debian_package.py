@@ -89,6 +89,11 @@ class DebianPackageTest(InstallationChecks, unittest.TestCase):
                                 os.environ.get("ZORVEL_INSTALL_BINDIR", "bin"),
                                 os.environ.get("ZORVEL_INSTALL_DATADIR", "share"))
 
+    def test_debian_checker_finds_no_error_or_warning(self):
+        result = subprocess.run(["lintian", "--fail-on", "error,warning", self.package],
+                                capture_output=True, text=True, timeout=300)
+        self.assertEqual(result.returncode, 0, result.stdout + result.stderr)
+
     def test_installed_program_shows_its_window(self):
         program = os.path.join(self.root, "usr", "bin", "zorvel")
         with XSession() as session:
