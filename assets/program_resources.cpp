@@ -3,7 +3,7 @@
 
 #include "assets/program_resources.h"
 
-#include "assets/dib_reader.h"
+#include "assets/bitmap_format.h"
 
 #include <QDirIterator>
 #include <QResource>
@@ -17,7 +17,7 @@ std::optional<QImage> bitmap(int id) {
     const QResource file(QStringLiteral(":/zorvel/pictures/%1.bmp").arg(id));
     if (!file.isValid() || file.compressionAlgorithm() != QResource::NoCompression)
         return std::nullopt;
-    return dib::readBitmapFile(QByteArrayView(file.data(), file.size()));
+    return bitmap::readBitmapFile(QByteArrayView(file.data(), file.size()));
 }
 
 // The hicolor pictures, transparent around the scale, as uncompressed bitmaps.
@@ -28,7 +28,7 @@ QList<QImage> windowIconImages() {
         const QResource file(bitmaps.next());
         if (file.compressionAlgorithm() != QResource::NoCompression)
             continue;
-        if (const std::optional<QImage> image = dib::readBitmapFile(QByteArrayView(file.data(), file.size())))
+        if (const std::optional<QImage> image = bitmap::readBitmapFile(QByteArrayView(file.data(), file.size())))
             images.append(*image);
     }
     return images;

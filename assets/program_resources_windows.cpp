@@ -3,7 +3,7 @@
 
 #include "assets/program_resources.h"
 
-#include "assets/dib_reader.h"
+#include "assets/bitmap_format.h"
 
 #include <QtEndian>
 
@@ -33,7 +33,7 @@ constexpr qsizetype groupEntrySize = 14; // as in an icon file, with the image's
 
 } // namespace
 
-std::optional<QImage> bitmap(int id) { return dib::readBitmap(resourceBytes(RT_BITMAP, id, italian)); }
+std::optional<QImage> bitmap(int id) { return bitmap::readBitmap(resourceBytes(RT_BITMAP, id, italian)); }
 
 // The true-colour images of the icon group (48, 32 and 16 pixels), as the icon
 // file reader takes them.
@@ -48,7 +48,7 @@ QList<QImage> windowIconImages() {
         if (at + groupEntrySize > group.size() || qFromLittleEndian<quint16>(group.data() + at + 6) != 32)
             continue;
         const int imageId = qFromLittleEndian<quint16>(group.data() + at + 12);
-        if (const std::optional<QImage> image = dib::readIconImage(resourceBytes(RT_ICON, imageId, neutral)))
+        if (const std::optional<QImage> image = bitmap::readIconImage(resourceBytes(RT_ICON, imageId, neutral)))
             images.append(*image);
     }
     return images;

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "assets/application_icon.h"
-#include "assets/dib_reader.h"
 
 #include "ico_file.h"
 
@@ -18,6 +17,7 @@
 
 namespace {
 
+using namespace zorvel::bitmap;
 using namespace zorvel::testing;
 
 struct EntryRow {
@@ -80,7 +80,7 @@ TEST(IconFile, HoldsExactlyTheNineEntriesInOrder) {
         EXPECT_EQ(entry.offset, nextOffset) << "images follow one another";
         nextOffset = entry.offset + entry.byteSize;
 
-        const BitmapInfoHeader header = readBitmapInfoHeader(entry.image, 0);
+        const InfoHeader header = readInfoHeader(entry.image, 0);
         EXPECT_EQ(header.headerSize, 40u);
         EXPECT_EQ(header.width, row.size);
         EXPECT_EQ(header.height, 2 * row.size) << "colours and mask";
@@ -159,7 +159,7 @@ TEST(IconFile, EverySizeShowsTheBlackScaleWithItsWhiteDial) {
 TEST(IconFile, TrueColourImagesReadAsQtsOwnIconDecoderReadsThem) {
     // The icon file's last three entries are its 32-bit images, 48, 32 and 16 pixels.
     const QByteArray bytes = iconFile();
-    const QList<QImage> images = zorvel::dib::readIconFileTrueColourImages(QByteArrayView(bytes));
+    const QList<QImage> images = zorvel::bitmap::readIconFileTrueColourImages(QByteArrayView(bytes));
     ASSERT_EQ(images.size(), 3);
     QImageReader reader(QStringLiteral(ZORVEL_SOURCE_DIR "/assets/icon/zorvel.ico"), "ico");
     ASSERT_EQ(reader.imageCount(), 9);

@@ -3,7 +3,7 @@
 
 #include "assets/class_pictures.h"
 
-#include "dib_reader.h"
+#include "assets/bitmap_format.h"
 
 #include <QFile>
 
@@ -13,7 +13,7 @@
 
 namespace {
 
-using namespace zorvel::testing;
+using namespace zorvel::bitmap;
 
 struct PictureRow {
     int categoria;
@@ -90,7 +90,7 @@ TEST(ClassPicture, IsStoredAsAnUncompressedBottomUp24BitBitmap) {
         EXPECT_EQ(readU32(bytes, 2), static_cast<std::uint32_t>(bytes.size())) << "bitmap " << row.id;
         EXPECT_EQ(readU32(bytes, 10), 54u) << "bitmap " << row.id << ": no colour table";
 
-        const BitmapInfoHeader header = readBitmapInfoHeader(bytes, 14);
+        const InfoHeader header = readInfoHeader(bytes, 14);
         EXPECT_EQ(header.headerSize, 40u) << "bitmap " << row.id;
         EXPECT_EQ(header.width, row.width * storedScale) << "bitmap " << row.id;
         EXPECT_EQ(header.height, row.height * storedScale) << "bitmap " << row.id << ": bottom-up";

@@ -3,7 +3,7 @@
 
 #include "generated_file_parts.h"
 
-#include "dib_reader.h"
+#include "assets/bitmap_format.h"
 
 #include <QtEndian>
 
@@ -11,12 +11,10 @@
 
 namespace zorvel::testing {
 
+using namespace zorvel::bitmap;
+
 namespace {
 
-constexpr qsizetype bitmapFileHeaderBytes = 14;
-constexpr qsizetype infoHeaderBytes = 40;
-constexpr qsizetype iconDirectoryBytes = 6;
-constexpr qsizetype iconEntryBytes = 16;
 constexpr int largestSide = 4096;
 
 // Appends the bitmap whose info header starts at `at` and whose bytes end at `end`.
@@ -24,20 +22,20 @@ constexpr int largestSide = 4096;
 // an icon image counts its transparency mask in the height and stores it after the rows.
 bool splitBitmap(const QByteArray& bytes, qsizetype at, std::optional<qsizetype> pixelsAt, qsizetype end, bool withMask,
                  const QString& name, FileParts& parts) {
-    if (at < 0 || end > bytes.size() || at + infoHeaderBytes > end) {
+    if (at < 0 || end > bytes.size() || at + infoHeaderSize > end) {
         parts.unreadable = name + QStringLiteral(": shorter than its header");
         return false;
     }
-    const BitmapInfoHeader header = readBitmapInfoHeader(bytes, at);
+    const InfoHeader header = readInfoHeader(bytes, at);
     const int width = header.width;
     const int height = withMask ? header.height / 2 : header.height;
     const int bits = static_cast<int>(header.bitsPerPixel);
-    if (header.headerSize != infoHeaderBytes || header.compression != 0 || width <= 0 || height <= 0 ||
+    if (header.headerSize != infoHeaderSize || header.compression != 0 || width <= 0 || height <= 0 ||
         width > largestSide || height > largestSide || (bits != 8 && bits != 24 && bits != 32)) {
         parts.unreadable = name + QStringLiteral(": not an uncompressed bitmap of 8, 24 or 32 bits a pixel");
         return false;
     }
-    const qsizetype tableAt = at + infoHeaderBytes;
+    const qsizetype tableAt = at + infoHeaderSize;
     const qsizetype tableEntries = bits != 8 ? 0 : header.coloursUsed != 0 ? header.coloursUsed : 256;
     const qsizetype rowsAt = pixelsAt.value_or(tableAt + 4 * tableEntries);
     const qsizetype stride = rowStride(width, bits);
@@ -96,24 +94,24 @@ bool splitBitmap(const QByteArray& bytes, qsizetype at, std::optional<qsizetype>
 }
 
 void splitBitmapFile(const QByteArray& bytes, FileParts& parts) {
-    if (bytes.size() < bitmapFileHeaderBytes || !bytes.startsWith("BM")) {
+    if (bytes.size() < fileHeaderSize || !bytes.startsWith("BM")) {
         parts.unreadable = QStringLiteral("not a bitmap file");
         return;
     }
-    parts.exact.emplace_back(QStringLiteral("file header"), bytes.first(bitmapFileHeaderBytes));
-    splitBitmap(bytes, bitmapFileHeaderBytes, readU32(bytes, 10), bytes.size(), false, QStringLiteral("bitmap"), parts);
+    parts.exact.emplace_back(QStringLiteral("file header"), bytes.first(fileHeaderSize));
+    splitBitmap(bytes, fileHeaderSize, readU32(bytes, 10), bytes.size(), false, QStringLiteral("bitmap"), parts);
 }
 
 void splitIconFile(const QByteArray& bytes, FileParts& parts) {
-    const int count = bytes.size() < iconDirectoryBytes ? 0 : static_cast<int>(readU16(bytes, 4));
-    qsizetype next = iconDirectoryBytes + iconEntryBytes * count;
+    const int count = bytes.size() < iconDirectorySize ? 0 : static_cast<int>(readU16(bytes, 4));
+    qsizetype next = iconDirectorySize + iconEntrySize * count;
     if (count == 0 || next > bytes.size()) {
         parts.unreadable = QStringLiteral("not an icon file");
         return;
     }
     parts.exact.emplace_back(QStringLiteral("directory"), bytes.first(next));
     for (int index = 0; index < count; ++index) {
-        const qsizetype entry = iconDirectoryBytes + iconEntryBytes * index;
+        const qsizetype entry = iconDirectorySize + iconEntrySize * index;
         const QString name = QStringLiteral("entry %1").arg(index + 1);
         if (readU32(bytes, entry + 12) != next) {
             parts.unreadable = name + QStringLiteral(": does not follow the one before");

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "dib_reader.h"
+#include "assets/bitmap_format.h"
 
 #include <QByteArray>
 
@@ -26,12 +26,12 @@ inline qsizetype alignTo4(qsizetype at) { return (at + 3) & ~qsizetype(3); }
 // Type and name are numbers here (0xFFFF then the number); names as texts are not
 // expected and are reported as -1.
 inline int readOrdinal(const QByteArray& bytes, qsizetype& at) {
-    if (readU16(bytes, at) == 0xFFFF) {
-        const int value = static_cast<int>(readU16(bytes, at + 2));
+    if (bitmap::readU16(bytes, at) == 0xFFFF) {
+        const int value = static_cast<int>(bitmap::readU16(bytes, at + 2));
         at += 4;
         return value;
     }
-    while (readU16(bytes, at) != 0)
+    while (bitmap::readU16(bytes, at) != 0)
         at += 2;
     at += 2;
     return -1;
@@ -42,13 +42,13 @@ inline std::vector<Resource> readResourceFile(const QByteArray& bytes) {
     qsizetype at = 0;
     while (at + 32 <= bytes.size()) {
         const qsizetype start = at;
-        const auto dataSize = static_cast<qsizetype>(readU32(bytes, at));
-        const auto headerSize = static_cast<qsizetype>(readU32(bytes, at + 4));
+        const auto dataSize = static_cast<qsizetype>(bitmap::readU32(bytes, at));
+        const auto headerSize = static_cast<qsizetype>(bitmap::readU32(bytes, at + 4));
         at += 8;
         const int type = readOrdinal(bytes, at);
         const int id = readOrdinal(bytes, at);
         at = alignTo4(at);
-        const int language = static_cast<int>(readU16(bytes, at + 6));
+        const int language = static_cast<int>(bitmap::readU16(bytes, at + 6));
         const qsizetype dataStart = start + headerSize;
         if (dataStart + dataSize > bytes.size())
             throw std::runtime_error("resource data runs past the end of the file");

@@ -19,6 +19,7 @@
 
 namespace {
 
+using namespace zorvel::bitmap;
 using namespace zorvel::testing;
 
 constexpr int bitmapType = 2;

@@ -23,12 +23,12 @@ struct VersionBlock {
 
 inline VersionBlock readVersionBlock(const QByteArray& bytes, qsizetype start) {
     VersionBlock block;
-    const auto length = static_cast<qsizetype>(readU16(bytes, start));
-    const auto valueLength = static_cast<qsizetype>(readU16(bytes, start + 2));
-    block.isText = readU16(bytes, start + 4) == 1;
+    const auto length = static_cast<qsizetype>(bitmap::readU16(bytes, start));
+    const auto valueLength = static_cast<qsizetype>(bitmap::readU16(bytes, start + 2));
+    block.isText = bitmap::readU16(bytes, start + 4) == 1;
     qsizetype at = start + 6;
-    while (readU16(bytes, at) != 0) {
-        block.key.append(QChar(static_cast<char16_t>(readU16(bytes, at))));
+    while (bitmap::readU16(bytes, at) != 0) {
+        block.key.append(QChar(static_cast<char16_t>(bitmap::readU16(bytes, at))));
         at += 2;
     }
     at = alignTo4(at + 2);
@@ -38,7 +38,7 @@ inline VersionBlock readVersionBlock(const QByteArray& bytes, qsizetype start) {
         block.value = bytes.mid(at, valueBytes);
         if (block.isText) {
             for (qsizetype i = 0; i + 1 < valueBytes; i += 2) {
-                const auto unit = static_cast<char16_t>(readU16(block.value, i));
+                const auto unit = static_cast<char16_t>(bitmap::readU16(block.value, i));
                 if (unit == 0)
                     break;
                 block.text.append(QChar(unit));
@@ -48,7 +48,7 @@ inline VersionBlock readVersionBlock(const QByteArray& bytes, qsizetype start) {
     }
     while (at < start + length) {
         block.children.push_back(readVersionBlock(bytes, at));
-        at = alignTo4(at + static_cast<qsizetype>(readU16(bytes, at)));
+        at = alignTo4(at + static_cast<qsizetype>(bitmap::readU16(bytes, at)));
     }
     return block;
 }

@@ -3,11 +3,12 @@
 
 #include "tools/asset-generator/icon_file.h"
 
-#include "tools/asset-generator/bitmap_file.h"
-#include "tools/asset-generator/little_endian.h"
+#include "assets/bitmap_format.h"
 #include "tools/asset-generator/palette.h"
 
 namespace zorvel::generator {
+
+using namespace zorvel::bitmap;
 
 namespace {
 
@@ -17,7 +18,7 @@ constexpr int fileEntryBytes = 16;
 
 // The AND mask: one bit per pixel, set where the background shows through.
 void appendMask(QByteArray& out, const QImage& image, bool honourTransparency) {
-    const int stride = bitmapRowStride(image.width(), 1);
+    const int stride = rowStride(image.width(), 1);
     for (int y = image.height() - 1; y >= 0; --y) {
         QByteArray row(stride, '\0');
         for (int x = 0; x < image.width(); ++x) {
@@ -29,9 +30,9 @@ void appendMask(QByteArray& out, const QImage& image, bool honourTransparency) {
 }
 
 void appendImageHeader(QByteArray& out, const QImage& image, int bitsPerPixel) {
-    const int colourBytes = bitmapRowStride(image.width(), bitsPerPixel) * image.height();
-    const int maskBytes = bitmapRowStride(image.width(), 1) * image.height();
-    appendBitmapInfoHeader(out, image.width(), 2 * image.height(), bitsPerPixel, colourBytes + maskBytes);
+    const int colourBytes = rowStride(image.width(), bitsPerPixel) * image.height();
+    const int maskBytes = rowStride(image.width(), 1) * image.height();
+    appendInfoHeader(out, image.width(), 2 * image.height(), bitsPerPixel, colourBytes + maskBytes);
 }
 
 void appendDirectoryHeader(QByteArray& out, std::size_t count) {
@@ -64,7 +65,7 @@ IconImage indexedIconImage(const QImage& source) {
         appendU8(out, static_cast<std::uint8_t>(qRed(colour)));
         appendU8(out, 0);
     }
-    const int stride = bitmapRowStride(image.width(), 8);
+    const int stride = rowStride(image.width(), 8);
     for (int y = image.height() - 1; y >= 0; --y) {
         QByteArray row(stride, '\0');
         for (int x = 0; x < image.width(); ++x) {
@@ -80,23 +81,11 @@ IconImage indexedIconImage(const QImage& source) {
 }
 
 IconImage trueColourIconImage(const QImage& source, int bitsPerPixel) {
+    // Without alpha, so that every 32-bit pixel is stored fully opaque.
     const QImage image = source.convertToFormat(QImage::Format_RGB32);
-    const int bytesPerPixel = bitsPerPixel / 8;
-    const int stride = bitmapRowStride(image.width(), bitsPerPixel);
     QByteArray out;
     appendImageHeader(out, image, bitsPerPixel);
-    for (int y = image.height() - 1; y >= 0; --y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb pixel = image.pixel(x, y);
-            appendU8(out, static_cast<std::uint8_t>(qBlue(pixel)));
-            appendU8(out, static_cast<std::uint8_t>(qGreen(pixel)));
-            appendU8(out, static_cast<std::uint8_t>(qRed(pixel)));
-            if (bytesPerPixel == 4)
-                appendU8(out, 255);
-        }
-        for (int pad = image.width() * bytesPerPixel; pad < stride; ++pad)
-            appendU8(out, 0);
-    }
+    appendPixelRows(out, image, bitsPerPixel);
     appendMask(out, image, false);
     return {image.width(), bitsPerPixel, out};
 }

@@ -4,7 +4,7 @@
 // Rebuilds every generated class picture and icon from the drawing code and the
 // icon's SVG. Usage: zorvel_asset_generator <project source dir> [<output dir>]
 // The output goes into the source tree unless another directory is given.
-#include "tools/asset-generator/bitmap_file.h"
+#include "assets/bitmap_format.h"
 #include "tools/asset-generator/contact_sheet.h"
 #include "tools/asset-generator/figure_builds.h"
 #include "tools/asset-generator/figure_painter.h"
@@ -70,7 +70,7 @@ int main(int argc, char* argv[]) {
     for (const FigureBuild& build : figureBuilds()) {
         pictures.push_back(paintFigure(build));
         ok &= writeFile(root.filePath(QStringLiteral("assets/pictures/%1.bmp").arg(build.pictureId)),
-                        bitmapFile(pictures.back()));
+                        zorvel::bitmap::bitmapFile(pictures.back(), 24));
     }
 
     const std::vector<IconImage> iconImages = applicationIconImages(svgPath);
