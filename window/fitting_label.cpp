@@ -18,19 +18,39 @@ namespace {
 // Fine enough that a text barely too wide loses no more than it must.
 constexpr double pointSizeStep = 0.25;
 
-// Shortens a text too wide for `available` pixels with "…". A number in scientific
-// form keeps its exponent whole after as many leading digits as fit ("3…E+16"):
-// without its "E" ("3,2…+16") it reads as another number.
+// Shortens a text too wide for `available` pixels with "…". A number is shortened in
+// its digits only, so that it still tells its size: at least its first digit, then
+// "…", then what must stay whole, the exponent ("3,26…E+16") or else the decimal comma
+// and the decimals ("403…,89"). Only where even that is too wide do the decimals lose
+// their end ("0,0022…"), the comma kept. Any other text loses its middle.
 QString shortened(const QString& text, const QFontMetrics& metrics, int available) {
-    static const QRegularExpression exponent(QStringLiteral("E[+-][0-9]+$"));
-    const QRegularExpressionMatch match = exponent.match(text);
-    if (!match.hasMatch()) {
+    static const QRegularExpression number(QStringLiteral("^(-?[0-9]+)(,[0-9]+)?(E[+-][0-9]+)?$"));
+    const QRegularExpressionMatch parts = number.match(text);
+    if (!parts.hasMatch() || (parts.capturedLength(2) == 0 && parts.capturedLength(3) == 0)) {
         return metrics.elidedText(text, Qt::ElideMiddle, available);
     }
-    const QString kept = match.captured();
-    // However narrow the box, the "…" stays, so the exponent never stands alone.
-    const int room = std::max(available - metrics.horizontalAdvance(kept), metrics.horizontalAdvance(QChar(0x2026)));
-    return metrics.elidedText(text.first(match.capturedStart()), Qt::ElideRight, room) + kept;
+    // From the most kept to the least: beginnings of `head` that end in a digit and
+    // keep at least `minimum` characters, each followed by "…" and `tail`.
+    QStringList candidates;
+    const auto addBeginnings = [&candidates](const QString& head, qsizetype minimum, const QString& tail) {
+        for (qsizetype kept = head.size() - 1; kept >= minimum; --kept) {
+            if (head[kept - 1].isDigit()) {
+                candidates.append(head.first(kept) + QChar(0x2026) + tail);
+            }
+        }
+    };
+    const bool scientific = parts.capturedLength(3) > 0;
+    const qsizetype tailStart = parts.capturedStart(scientific ? 3 : 2);
+    addBeginnings(text.first(tailStart), text.startsWith(QLatin1Char('-')) ? 2 : 1, text.sliced(tailStart));
+    if (!scientific) {
+        addBeginnings(text, parts.capturedStart(2) + 2, QString());
+    }
+    const auto fitting = std::ranges::find_if(
+        candidates, [&](const QString& candidate) { return metrics.horizontalAdvance(candidate) <= available; });
+    if (fitting != candidates.end()) {
+        return *fitting;
+    }
+    return candidates.isEmpty() ? text : candidates.last();
 }
 
 } // namespace
@@ -64,7 +84,15 @@ FittingLabel::Fit FittingLabel::fit() const {
             return {font, text()};
         }
     }
-    return {font, shortened(text(), QFontMetrics(font), available)};
+    // A number that cannot keep a digit, the "…" and its exponent or decimals even at
+    // the legible minimum goes smaller still: small digits that say how large it is
+    // beat legible ones that do not.
+    QString shown = shortened(text(), QFontMetrics(font), available);
+    while (QFontMetrics(font).horizontalAdvance(shown) > available && font.pointSizeF() > lastResortPointSize) {
+        font.setPointSizeF(std::max(font.pointSizeF() - pointSizeStep, lastResortPointSize));
+        shown = shortened(text(), QFontMetrics(font), available);
+    }
+    return {font, shown};
 }
 
 bool FittingLabel::event(QEvent* event) {

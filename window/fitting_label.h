@@ -11,8 +11,8 @@ namespace zorvel {
 
 // A caption that always shows its whole text inside its box: in its own font when the
 // text fits, otherwise in a smaller font down to a legible minimum, and below that
-// shortened with "…" (in the middle, or before the exponent of a number in scientific
-// form), the whole text then shown as its tool tip.
+// shortened with "…" (a number in its digits, keeping its decimal comma and its
+// exponent), the whole text then shown as its tool tip.
 // text(), and with it the name a screen reader reads, is always the whole text, so
 // whoever reads the caption back reads what was written.
 class FittingLabel : public QLabel {
@@ -24,6 +24,8 @@ public:
     // The smallest font a shrunk text is drawn in. At 6 points the digits are 5 pixels
     // high and their antialiased strokes too faint to read on the coloured boxes.
     static constexpr double minimumPointSize = 7.0;
+    // Only for the shortest form of a number (first digit, "…", exponent) in a narrow box.
+    static constexpr double lastResortPointSize = 5.0;
 
     struct Fit {
         QFont font;
