@@ -5,6 +5,7 @@
 
 #include "numbers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -28,14 +29,14 @@ Result<float> placeMarker(double indice, std::string_view leftBoundText, std::st
 }
 
 float toSinglePrecision(double value) {
+    // Halfway between the largest float and the next power of two, where rounding to
+    // the nearest float (ties to even) starts to give infinity rather than the largest.
     constexpr double largest = std::numeric_limits<float>::max();
-    if (value > largest) {
-        return std::numeric_limits<float>::infinity();
+    constexpr double roundsToInfinity = largest + 0x1p103;
+    if (std::fabs(value) >= roundsToInfinity) {
+        return value > 0 ? std::numeric_limits<float>::infinity() : -std::numeric_limits<float>::infinity();
     }
-    if (value < -largest) {
-        return -std::numeric_limits<float>::infinity();
-    }
-    return static_cast<float>(value);
+    return static_cast<float>(std::clamp(value, -largest, largest));
 }
 
 } // namespace zorvel

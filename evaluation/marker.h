@@ -21,8 +21,8 @@ inline constexpr int scalaFine = 4560;
 // bound text is not a number or the bounds are equal or too far apart.
 Result<float> placeMarker(double indice, std::string_view leftBoundText, std::string_view rightBoundText);
 
-// The nearest float; values beyond the float range become +/- infinity instead of
-// being converted out of range.
+// The nearest float, ties to even; values that round beyond the largest float become
+// +/- infinity instead of being converted out of range.
 float toSinglePrecision(double value);
 
 } // namespace zorvel

@@ -62,7 +62,11 @@ TEST(ToSinglePrecision, RoundsToNearestAndOverflowsToInfinity) {
     constexpr float infinity = std::numeric_limits<float>::infinity();
     EXPECT_EQ(toSinglePrecision(3214.6875000000014), 3214.6875f);
     EXPECT_EQ(toSinglePrecision(1.0 / 3), 1.0f / 3);
-    EXPECT_EQ(toSinglePrecision(std::numeric_limits<float>::max()), std::numeric_limits<float>::max());
+    constexpr double largest = std::numeric_limits<float>::max();
+    constexpr double halfwayToInfinity = largest + 0x1p103; // ties to even: to infinity
+    EXPECT_EQ(toSinglePrecision(largest), largest);
+    EXPECT_EQ(toSinglePrecision(-std::nextafter(halfwayToInfinity, 0.0)), -largest);
+    EXPECT_EQ(toSinglePrecision(halfwayToInfinity), infinity);
     EXPECT_EQ(toSinglePrecision(1e300), infinity);
     EXPECT_EQ(toSinglePrecision(-1e300), -infinity);
     EXPECT_EQ(toSinglePrecision(std::numeric_limits<double>::infinity()), infinity);

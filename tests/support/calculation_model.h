@@ -13,7 +13,6 @@
 #include "recorded_press.h"
 
 #include <algorithm>
-#include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -162,10 +161,14 @@ inline Evaluation press(std::string_view weightText, std::string_view heightText
     const double left = *readNumber(shown.leftBoundText);
     const double right = *readNumber(shown.rightBoundText);
     const double x = (indice - left) * (4200 / (right - left)) + 360;
-    if (!(std::fabs(x) <= FLT_MAX)) {
+    // The nearest float, as the C library reads the double's exact hexadecimal text.
+    char exactly[40];
+    std::snprintf(exactly, sizeof exactly, "%a", x);
+    const float marker = std::strtof(exactly, nullptr);
+    if (std::isinf(marker)) {
         return fails(blamedForTooLarge, Problem::tooLarge);
     }
-    shown.markerX = static_cast<float>(x);
+    shown.markerX = marker;
     shown.className = classes[number].name;
     shown.pictureOf = number;
     return shown;
