@@ -30,17 +30,17 @@ void setBoxColour(QLabel& box, Colour colour) {
 
 FormDisplay::FormDisplay(const QWidget& form, const FormControls& controls) : form_(form), controls_(controls) {}
 
-// Only a text that changes is written, so that the box's cursor and undo history
-// stay as the user left them. A written box shows the beginning of its text, as a
-// text box does when its text is set: Qt would show its end, and the end of a long
-// number reads as another number.
+// Written back on every press, so that the box shows the beginning of its text, as a
+// text box does when its text is set: Qt would keep showing where the user stopped
+// typing, often the end, and the end of a long number reads as another number. A text
+// that does not change is not set again, so that its undo history stays.
 void FormDisplay::rewriteBox(Box box, std::string_view text) {
     QLineEdit& edit = box == Box::weight ? *controls_.peso : *controls_.altezza;
     const QString rewritten = toQString(text);
     if (rewritten != edit.text()) {
         edit.setText(rewritten);
-        edit.setCursorPosition(0);
     }
+    edit.setCursorPosition(0);
 }
 
 void FormDisplay::showIndice(std::string_view text) { controls_.label3->setText(toQString(text)); }

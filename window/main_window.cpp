@@ -129,7 +129,8 @@ void MainWindow::returnToBoxToCorrect() {
     askToBeActive(*this);
     if (boxToCorrect_) {
         boxToCorrect_->setFocus(Qt::OtherFocusReason);
-        boxToCorrect_->selectAll();
+        // All of it, from the end back to the beginning, which the box then shows.
+        boxToCorrect_->setSelection(boxToCorrect_->text().size(), -boxToCorrect_->text().size());
     }
 }
 

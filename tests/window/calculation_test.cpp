@@ -10,6 +10,7 @@
 #include "shown_picture.h"
 #include "shown_results.h"
 
+#include "evaluation/numbers.h"
 #include "window/failure_messages.h"
 #include "window/main_window.h"
 
@@ -172,9 +173,9 @@ void CalculationTest::calculation() {
              (QStringList{pesoShown, altezzaShown, index, lowest, highest, boundText(row.leftBound),
                           boundText(row.rightBound), className(categoria)}));
     QVERIFY(showsPictureOf(categoria));
-    // A rewritten box shows the beginning of its text; one left alone keeps its cursor.
-    QCOMPARE(control<QLineEdit>("peso")->cursorPosition() == 0, pesoShown != weight);
-    QCOMPARE(control<QLineEdit>("altezza")->cursorPosition() == 0, altezzaShown != height);
+    // Both boxes show the beginning of their text, rewritten or not.
+    QCOMPARE(control<QLineEdit>("peso")->cursorPosition(), 0);
+    QCOMPARE(control<QLineEdit>("altezza")->cursorPosition(), 0);
 
     const QImage shot = window_->grab().toImage();
     const QRect adesso = control("adesso")->geometry();
@@ -249,6 +250,7 @@ void CalculationTest::failureKeepsEarlierWrites() {
     QCOMPARE(QApplication::focusWidget()->objectName(), boxNamed);
     QCOMPARE(control<QLineEdit>(qPrintable(boxNamed))->selectedText(),
              control<QLineEdit>(qPrintable(boxNamed))->text());
+    QCOMPARE(control<QLineEdit>(qPrintable(boxNamed))->cursorPosition(), 0); // its beginning in sight
 
     ShownResults expected = before;
     expected.peso = pesoShown;
@@ -294,6 +296,19 @@ void CalculationTest::failureSentencesNameBoxAndProblem() {
         QVERIFY2(!sentences.contains(sentence), qPrintable("shared: " + sentence));
         sentences.insert(sentence);
     }
+    // Every number in every sentence, even one for a failure no step reports, is
+    // written as the program writes its numbers: "70,5", never "70.5".
+    static const QRegularExpression number(QStringLiteral("[0-9]+([.,][0-9]+)*"));
+    for (int input = 0; input <= static_cast<int>(Input::weightClass); ++input) {
+        for (int problem = 0; problem <= static_cast<int>(Problem::missing); ++problem) {
+            const QString sentence = zorvel::failureMessage({static_cast<Input>(input), static_cast<Problem>(problem)});
+            for (const QRegularExpressionMatch& match : number.globalMatch(sentence)) {
+                const std::string typed = match.captured().toStdString();
+                const auto read = zorvel::parseNumber(typed);
+                QVERIFY2(read && zorvel::formatNumber(*read) == typed, qPrintable(sentence));
+            }
+        }
+    }
 }
 
 void CalculationTest::twoPressesEqualOne() {
@@ -313,6 +328,7 @@ void CalculationTest::offScaleMarker_data() {
     // clang-format off
     QTest::newRow("far left of the bar") << "5" << "175";
     QTest::newRow("class 9 index far beyond 60") << "500" << "250";
+    QTest::newRow("just beyond every float, rounding to the largest") << "8,1829804600391436e+35" << "1";
     // clang-format on
 }
 
