@@ -98,22 +98,32 @@ private:
         return true;
     }
 
-    // The box's own menu, its paste going through the trim. Qt 6.4 connects the menu's
-    // paste by name, later versions by pointer: whichever it is, it is undone.
+    // The box's own menu, its paste going through the trim.
     void showMenu(QPoint at) {
         QMenu* menu = box_.createStandardContextMenu();
-        for (QAction* action : menu->actions()) {
-            if (disconnect(action, &QAction::triggered, &box_, &QLineEdit::paste) ||
-                disconnect(action, SIGNAL(triggered()), &box_, SLOT(paste()))) {
-                connect(action, &QAction::triggered, this, [this] {
-                    if (!pasteTrimmed(QClipboard::Clipboard)) {
-                        box_.paste();
-                    }
-                });
-            }
+        if (QAction* paste = pasteAction(*menu)) {
+            // Whether Qt connected it by pointer or, as Qt 6.4 does, by name.
+            QObject::disconnect(paste, &QAction::triggered, &box_, nullptr);
+            connect(paste, &QAction::triggered, this, [this] {
+                if (!pasteTrimmed(QClipboard::Clipboard)) {
+                    box_.paste();
+                }
+            });
         }
         menu->setAttribute(Qt::WA_DeleteOnClose);
         menu->popup(at);
+    }
+
+    // Newer Qt names the menu's paste "edit-paste"; Qt 6.4 leaves it unnamed, and its
+    // caption, in whatever language, is the one mark left: the caption can go when
+    // every Qt the program is built against names the action.
+    static QAction* pasteAction(const QMenu& menu) {
+        const QList<QAction*> actions = menu.actions();
+        const auto found = std::ranges::find_if(actions, [](const QAction* action) {
+            return action->objectName() == QLatin1String("edit-paste") ||
+                   action->text().startsWith(QLineEdit::tr("&Paste"));
+        });
+        return found != actions.end() ? *found : nullptr;
     }
 
     QLineEdit& box_;
