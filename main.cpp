@@ -4,12 +4,13 @@
 #include "assets/version.h"
 #include "window/main_window.h"
 #include "window/platform.h"
-#include "window/qt_texts.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include <array>
 #include <cstdio>
@@ -20,6 +21,18 @@ namespace {
 void nameTheApplication() {
     QCoreApplication::setApplicationName(QString::fromLatin1(zorvel::version::productName));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(zorvel::version::versionText));
+}
+
+// Qt's own texts the user meets, such as a text box's menu ("Incolla", "Seleziona
+// tutto"), in Italian where Qt's translations are installed, and in Qt's English
+// otherwise.
+void useItalianQtTexts() {
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QStringLiteral("qtbase_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(translator);
+    } else {
+        delete translator;
+    }
 }
 
 struct CommandLineOption {
@@ -97,7 +110,7 @@ int main(int argc, char* argv[]) {
     zorvel::preferX11(argc, argv);
     QApplication application(argc, argv);
     nameTheApplication();
-    zorvel::useItalianQtTexts();
+    useItalianQtTexts();
     QGuiApplication::setDesktopFileName(QStringLiteral("io.zorvel.Zorvel"));
 
     zorvel::MainWindow window;

@@ -10,6 +10,7 @@
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QHash>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -38,6 +39,23 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 2> captioned
 bool isWindowed(ControlKind kind) {
     return kind == ControlKind::frame || kind == ControlKind::textBox || kind == ControlKind::button;
 }
+
+// Return and Enter press the focused button, as Space does; the window's text boxes
+// leave them unanswered.
+class CommandButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const bool isReturn = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (isReturn && !event->isAutoRepeat()) {
+            click();
+            return;
+        }
+        QPushButton::keyPressEvent(event);
+    }
+};
 
 QLabel* makeLabel(const ControlDesign& control, QWidget* parent) {
     auto* label = control.fit == TextFit::whole ? new FittingLabel(parent) : new QLabel(parent);
@@ -83,7 +101,7 @@ QWidget* makeControl(const ControlDesign& control, QWidget* parent) {
         return box;
     }
     case ControlKind::button: {
-        auto* button = new QPushButton(toQString(control.text), parent);
+        auto* button = new CommandButton(toQString(control.text), parent);
         // Enter in a text box must not press it.
         button->setAutoDefault(false);
         button->setDefault(false);
@@ -135,7 +153,7 @@ template <typename Widget>
 Widget* builtControl(const QHash<QString, QWidget*>& widgets, std::string_view name) {
     auto* widget = qobject_cast<Widget*>(widgets.value(toQString(name)));
     if (!widget) {
-        qFatal("The design has no %s named %s", Widget::staticMetaObject.className(), std::string(name).c_str());
+        missingControl(Widget::staticMetaObject.className(), name);
     }
     return widget;
 }
@@ -167,6 +185,10 @@ void orderTabs(std::span<const ControlDesign> design, const QHash<QString, QWidg
 }
 
 } // namespace
+
+void missingControl(const char* typeName, std::string_view name) {
+    qFatal("The design has no %s named %s", typeName, std::string(name).c_str());
+}
 
 int twipsToPixels(int twips) { return static_cast<int>(std::lround(static_cast<double>(twips) / twipsPerPixel)); }
 

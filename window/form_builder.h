@@ -48,6 +48,20 @@ struct FormControls {
 // starts, in every build, naming the control.
 FormControls buildForm(QWidget& form, std::span<const ControlDesign> design);
 
+// Ends the program, naming the control of the design that the form lacks.
+[[noreturn]] void missingControl(const char* typeName, std::string_view name);
+
+// The control of a built form with this design name, of the type its use needs; a
+// form without it ends the program as it starts, naming the control.
+template <typename Widget>
+Widget& builtControl(const QWidget& form, std::string_view name) {
+    auto* widget = form.findChild<Widget*>(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    if (!widget) {
+        missingControl(Widget::staticMetaObject.className(), name);
+    }
+    return *widget;
+}
+
 // The control's box in logical pixels, relative to its container.
 QRect pixelRect(const ControlDesign& control);
 

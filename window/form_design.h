@@ -50,6 +50,14 @@ enum class TextFit {
     whole,   // a result: drawn smaller, down to a legible size, then shortened with "…"
 };
 
+// What a control's colours do under a style sheet set for every program, by the user
+// (-stylesheet) or desktop-wide, which would paint over them.
+enum class SheetColours {
+    styled,       // the sheet's, as any program's controls
+    kept,         // its own text and background: it carries a result
+    keptOnWindow, // its own text over the window's own colour: it is transparent
+};
+
 struct FontDesign {
     double pointSize;
     bool bold;
@@ -83,6 +91,7 @@ struct ControlDesign {
     Qt::Alignment alignment;
     FontDesign font;
     TextFit fit;
+    SheetColours sheetColours;
     std::string_view accessibleName;        // empty: the text speaks for itself
     std::string_view accessibleDescription; // what a result label holds
 };

@@ -5,7 +5,7 @@
 
 #include "form_builder.h"
 #include "form_design.h"
-#include "result_colours.h"
+#include "window_look.h"
 
 #include "assets/class_pictures.h"
 

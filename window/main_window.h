@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "failure_messages.h"
 #include "form_display.h"
 
 #include "evaluation/failure.h"
@@ -11,12 +12,11 @@
 
 #include <optional>
 
-class QLabel;
 class QLineEdit;
-class QMessageBox;
-class QPushButton;
 
 namespace zorvel {
+
+class WindowPolicy;
 
 // Form1: the one window. A press on "Calcola" runs the calculation over the window's
 // controls, which show each result as soon as it is known.
@@ -26,37 +26,18 @@ class MainWindow : public QWidget {
 public:
     explicit MainWindow(QWidget* parent = nullptr);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
-    // The "Calcola" command. A failure is shown to the user in a modal message and
-    // leaves the earlier writes in place.
+    // The "Calcola" command. A failure is shown to the user in a message and leaves
+    // the earlier writes in place.
     void calcola();
-    int categoria() const { return display_->categoria(); }
-    void updateToolTip(QWidget& box);
     void reportFailure(Failure failure);
-    void showFailureMessage(const QString& message, QLineEdit* boxToCorrect);
     void returnToBoxToCorrect();
-    void centreOnScreen(QMargins frame);
-    void centreInAnnouncedFrame();
 
-    QLineEdit* peso_;
-    QLineEdit* altezza_;
-    QPushButton* command1_;
-    QLabel* poi_;
-    QLabel* adesso_;
-    QLabel* segue_;
-    QLabel* tipoT_;
+    WindowPolicy* policy_;
+    FormControls controls_{};
     std::optional<FormDisplay> display_;
-    // One box for every failure, shown again each time: a new box per failure
-    // costs memory that Qt never gives back.
-    QMessageBox* failureMessage_ = nullptr;
+    FailureMessageBox* failureMessage_;
     QLineEdit* boxToCorrect_ = nullptr;
-    bool centredInFrame_ = false;
 };
 
 } // namespace zorvel

@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Zorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The window-system glue of the Windows build (platform.cpp is that of X11 and Wayland).
+// The window-system glue of the Windows build (platform_x11.cpp is that of X11 and
+// Wayland, platform_plain.cpp that of a Qt without X11).
 #include "platform.h"
 
 #include <QEvent>

@@ -86,7 +86,8 @@ void ClickBenchmark::click() {
 
     qApp->removeEventFilter(&counter);
     QVERIFY2(counter.paints >= clicks, "a click went without a repaint");
-    QVERIFY(!window_.findChild<QLabel*>(QStringLiteral("tipoT"))->text().isEmpty());
+    const auto* className = window_.findChild<QLabel*>(QStringLiteral("tipoT"));
+    QVERIFY(className && !className->text().isEmpty());
 }
 
 QTEST_MAIN(ClickBenchmark)

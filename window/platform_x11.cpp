@@ -1,7 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Zorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The window-system glue of X11 and Wayland (platform_windows.cpp is that of Windows).
+// The window-system glue where Qt can run on X11: the X11 window manager is asked
+// directly; under Wayland, which the same Qt may run on, it asks nothing more than Qt
+// does (platform_plain.cpp is the glue of a Qt without X11, platform_windows.cpp that
+// of Windows).
 #include "platform.h"
 
 #include <QAbstractNativeEventFilter>
@@ -10,9 +13,6 @@
 #include <QWidget>
 #include <QWindow>
 
-#include <cstring>
-
-#if QT_CONFIG(xcb)
 #include <xcb/xcb.h>
 
 #include <algorithm>
@@ -20,16 +20,12 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
-#include <vector>
-#endif
-
 #include <utility>
+#include <vector>
 
 namespace zorvel {
-
-#if QT_CONFIG(xcb)
-
 namespace {
 
 // xcb hands its replies to the caller, who frees them with free().
@@ -39,10 +35,35 @@ struct FreeDeleter {
 template <typename Reply>
 using XcbReply = std::unique_ptr<Reply, FreeDeleter>;
 
-xcb_atom_t internAtom(xcb_connection_t* connection, const char* name) {
-    const auto cookie = xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name);
-    const XcbReply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(connection, cookie, nullptr));
-    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+enum class Atom { netWmState, netWmStateAbove, netWmStateSkipTaskbar, netFrameExtents, netActiveWindow, serverTime };
+
+constexpr std::array atomNames{
+    "_NET_WM_STATE",
+    "_NET_WM_STATE_ABOVE",
+    "_NET_WM_STATE_SKIP_TASKBAR",
+    "_NET_FRAME_EXTENTS",
+    "_NET_ACTIVE_WINDOW",
+    // A property of the window's own, for the server's time of now.
+    "_ZORVEL_SERVER_TIME",
+};
+
+// The atoms are interned together, in one round trip, the first time one is needed;
+// they stay what they are while the program's one connection lasts.
+xcb_atom_t atom(xcb_connection_t* connection, Atom which) {
+    static const auto atoms = [connection] {
+        std::array<xcb_intern_atom_cookie_t, atomNames.size()> cookies{};
+        for (std::size_t i = 0; i < atomNames.size(); ++i) {
+            cookies[i] =
+                xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(atomNames[i])), atomNames[i]);
+        }
+        std::array<xcb_atom_t, atomNames.size()> interned{};
+        for (std::size_t i = 0; i < atomNames.size(); ++i) {
+            const XcbReply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(connection, cookies[i], nullptr));
+            interned[i] = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+        }
+        return interned;
+    }();
+    return atoms[static_cast<std::size_t>(which)];
 }
 
 std::vector<xcb_atom_t> readAtoms(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t property) {
@@ -63,8 +84,8 @@ xcb_connection_t* x11Connection() {
 
 // Left, right, top, bottom, as the window manager sets them; nothing while it has not.
 std::optional<QMargins> readFrameExtents(xcb_connection_t* connection, xcb_window_t window) {
-    const xcb_atom_t property = internAtom(connection, "_NET_FRAME_EXTENTS");
-    const auto cookie = xcb_get_property(connection, 0, window, property, XCB_ATOM_CARDINAL, 0, 4);
+    const auto cookie =
+        xcb_get_property(connection, 0, window, atom(connection, Atom::netFrameExtents), XCB_ATOM_CARDINAL, 0, 4);
     const XcbReply<xcb_get_property_reply_t> reply(xcb_get_property_reply(connection, cookie, nullptr));
     if (!reply || reply->format != 32 || reply->type != XCB_ATOM_CARDINAL ||
         xcb_get_property_value_length(reply.get()) != static_cast<int>(4 * sizeof(std::uint32_t))) {
@@ -132,7 +153,7 @@ public:
     ActivationRequest(QWidget& window, xcb_connection_t* connection)
         : QObject(&window), window_(window), connection_(connection),
           nativeWindow_(static_cast<xcb_window_t>(window.internalWinId())),
-          property_(internAtom(connection, "_ZORVEL_SERVER_TIME")) {
+          property_(atom(connection, Atom::serverTime)) {
         QCoreApplication::instance()->installNativeEventFilter(this);
         xcb_change_property(connection_, XCB_PROP_MODE_APPEND, nativeWindow_, property_, XCB_ATOM_INTEGER, 32, 0,
                             nullptr);
@@ -166,7 +187,7 @@ private:
         request.response_type = XCB_CLIENT_MESSAGE;
         request.format = 32;
         request.window = nativeWindow_;
-        request.type = internAtom(connection_, "_NET_ACTIVE_WINDOW");
+        request.type = atom(connection_, Atom::netActiveWindow);
         request.data.data32[0] = 1; // from an application
         request.data.data32[1] = *now;
         request.data.data32[2] = XCB_NONE;
@@ -194,10 +215,10 @@ void keepOnTopWithoutTaskbarButton(QWidget& window) {
         return;
     }
     const auto nativeWindow = static_cast<xcb_window_t>(window.winId());
-    const xcb_atom_t stateProperty = internAtom(connection, "_NET_WM_STATE");
+    const xcb_atom_t stateProperty = atom(connection, Atom::netWmState);
     std::vector<xcb_atom_t> states = readAtoms(connection, nativeWindow, stateProperty);
-    for (const char* name : {"_NET_WM_STATE_ABOVE", "_NET_WM_STATE_SKIP_TASKBAR"}) {
-        const xcb_atom_t state = internAtom(connection, name);
+    for (const Atom wanted : {Atom::netWmStateAbove, Atom::netWmStateSkipTaskbar}) {
+        const xcb_atom_t state = atom(connection, wanted);
         if (std::ranges::find(states, state) == states.end()) {
             states.push_back(state);
         }
@@ -229,26 +250,9 @@ std::optional<QMargins> announcedFrame(const QWidget& window) {
 
 void watchAnnouncedFrame(QWidget& window, std::function<void()> changed) {
     if (xcb_connection_t* connection = x11Connection()) {
-        new FrameExtentsWatcher(window, internAtom(connection, "_NET_FRAME_EXTENTS"), std::move(changed));
+        new FrameExtentsWatcher(window, atom(connection, Atom::netFrameExtents), std::move(changed));
     }
 }
-
-#else
-
-void keepOnTopWithoutTaskbarButton(QWidget&) {
-    // Qt::WindowStaysOnTopHint is all this platform offers.
-}
-
-void askToBeActive(QWidget& window) { window.activateWindow(); }
-
-std::optional<QMargins> announcedFrame(const QWidget&) {
-    // A Wayland compositor tells a client nothing about where its window stands.
-    return std::nullopt;
-}
-
-void watchAnnouncedFrame(QWidget&, std::function<void()>) {}
-
-#endif
 
 // Needed while Wayland lets no client stay above others; it can go when Qt's Wayland
 // platform honours Qt::WindowStaysOnTopHint.

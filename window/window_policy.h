@@ -1,0 +1,38 @@
+// SPDX-FileCopyrightText: 2026 The Zorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QMargins>
+#include <QObject>
+
+class QWidget;
+
+namespace zorvel {
+
+// What the window manager is asked for the window and what the window refuses: a
+// framed dialog without minimise and maximise buttons that stays above other windows,
+// centred on the screen by its frame as the window manager announces it, never kept
+// minimised, maximised or full screen, and given the keyboard back after a message.
+class WindowPolicy : public QObject {
+public:
+    // Sets `window`'s frame and watches it; call before it is first shown. Owned by
+    // `window`.
+    explicit WindowPolicy(QWidget& window);
+
+    // Asks for the keyboard back, as a message of the window closes: some window
+    // managers then give it to no window, or to another program's.
+    void takeKeyboardBack();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void centreInAnnouncedFrame();
+    void centreOnScreen(QMargins frame);
+
+    QWidget& window_;
+    bool centredInFrame_ = false;
+};
+
+} // namespace zorvel
