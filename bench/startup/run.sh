@@ -2,8 +2,8 @@
 # SPDX-FileCopyrightText: 2026 The Zorvel developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Start-up of Zorvel against a bare Qt Widgets window of the same size, both under
-# a fresh Xvfb: the time from exec until the window is mapped and the peak
+# Start-up of Zorvel against a bare Qt Widgets window of the same size, both on one
+# private X server: the time from exec until the window is mapped and the peak
 # resident memory once it has painted. Runs alternate; medians and their ratios
 # are printed.
 # Usage: bench/startup/run.sh [BUILD_DIR] [RUNS]     (defaults: build/dev 15)
@@ -23,31 +23,23 @@ for file in "$zorvel" "$bare" "$timer"; do
 done
 
 work=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && xdpyinfo -display ":$(head -n 1 "$work/display")" >/dev/null 2>&1 && break
-    sleep 0.1
-done
-DISPLAY=:$(head -n 1 "$work/display")
-export DISPLAY
-if ! xdpyinfo >/dev/null 2>&1; then
-    echo "Xvfb did not start:" >&2
-    cat "$work/xvfb.log" >&2
-    exit 1
-fi
-export QT_QPA_PLATFORM=xcb
-export XDG_RUNTIME_DIR=$work/runtime
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+trap 'rm -rf "$work"' EXIT
 
-# One uncounted run of each, so that both find the libraries in the file cache.
-"$timer" "$zorvel" >/dev/null
-"$timer" "$bare" >/dev/null
-for _ in $(seq "$runs"); do
-    "$timer" "$zorvel" >>"$work/zorvel"
-    "$timer" "$bare" >>"$work/bare"
-done
+# Alternating runs in one X session, without a window manager, so that mapping is the
+# program's own doing; first one uncounted run of each, so that both find the
+# libraries in the file cache.
+measure() { # <timer> <zorvel> <bare> <runs> <folder>
+    set -euo pipefail
+    "$1" "$2" >/dev/null
+    "$1" "$3" >/dev/null
+    for _ in $(seq "$4"); do
+        "$1" "$2" >>"$5/zorvel"
+        "$1" "$3" >>"$5/bare"
+    done
+}
+export -f measure
+python3 tests/support/xsession.py --window-manager none -- \
+    bash -c 'measure "$@"' measure "$timer" "$zorvel" "$bare" "$runs" "$work"
 
 # median FILE COLUMN
 median() {

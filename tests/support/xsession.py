@@ -1,15 +1,25 @@
 # SPDX-FileCopyrightText: 2026 The Zorvel developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-"""A private X desktop for one test: Xvfb on a display of its own, a real window
-manager (openbox, or KWin with its Breeze decoration when ZORVEL_WINDOW_MANAGER=kwin),
-the program started the way a user starts it, and the small X tools (xdotool, xprop,
-xwininfo, import) that drive and read it from outside.
+"""A private X desktop: Xvfb on a display of its own, a real window manager
+(openbox, or KWin with its Breeze decoration when ZORVEL_WINDOW_MANAGER=kwin), the
+program started the way a user starts it, and the small X tools (xdotool, xprop,
+xwininfo, import) that drive and read it from outside. Each wait is bounded: a server
+or window manager that does not come up fails the start within seconds.
 
-Every process started here dies with the test process, also when the test is
-killed, so a failing or timed-out test leaves no X server behind.
+Every process started here dies with the process that started the session, also when
+that one is killed, so a failing or timed-out test leaves no X server behind.
+
+The desktop tests import it; the benchmarks and the Windows stage run a command in
+such a session from the shell:
+
+    python3 tests/support/xsession.py [--window-manager openbox|kwin|none] -- COMMAND...
+
+which starts Xvfb and the window manager, runs COMMAND with DISPLAY and a private
+XDG_RUNTIME_DIR, ends the session and exits with COMMAND's status.
 """
 
+import argparse
 import contextlib
 import ctypes
 import os
@@ -18,6 +28,7 @@ import select
 import shutil
 import signal
 import subprocess
+import sys
 import tempfile
 import time
 
@@ -25,6 +36,9 @@ PR_SET_PDEATHSIG = 1
 _libc = ctypes.CDLL(None, use_errno=True)
 
 WINDOW_MANAGERS = ("openbox", "kwin")
+# A bare X server, for a benchmark that times a window's mapping without a window
+# manager in between.
+NO_WINDOW_MANAGER = "none"
 
 
 def window_manager_under_test():
@@ -164,7 +178,7 @@ class XSession:
     def _start_window_manager(self):
         if self.window_manager == "kwin":
             self._start_kwin()
-        else:
+        elif self.window_manager != NO_WINDOW_MANAGER:
             self._start_openbox()
 
     def _start_openbox(self):
@@ -300,3 +314,23 @@ def program_command():
     if not program or not os.access(program, os.X_OK):
         raise SystemExit(f"ZORVEL_PROGRAM does not name the built program: {program!r}")
     return [program]
+
+
+def main(arguments):
+    parser = argparse.ArgumentParser(
+        description="Run a command in a private X session and end the session after it.")
+    parser.add_argument("--window-manager", choices=WINDOW_MANAGERS + (NO_WINDOW_MANAGER,))
+    parser.add_argument("command", nargs=argparse.REMAINDER)
+    options = parser.parse_args(arguments)
+    command = options.command[1:] if options.command[:1] == ["--"] else options.command
+    if not command:
+        parser.error("no command to run")
+    # A terminated session closes as a finished one does: the command, the window
+    # manager and the server asked to end, the runtime folder removed.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(128 + signal.SIGTERM))
+    with XSession(window_manager=options.window_manager) as session:
+        return session.start(command).wait()
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))
