@@ -4,15 +4,14 @@
 // The "Calcola" command through the real widgets: results, colours read back from the
 // screen, marker, picture, failures and the hover hints.
 #include "calculation_model.h"
-#include "controls.h"
 #include "modal_watchdog.h"
 #include "screen_colour.h"
 #include "shown_picture.h"
 #include "shown_results.h"
+#include "window_test.h"
 
 #include "evaluation/numbers.h"
 #include "window/failure_messages.h"
-#include "window/main_window.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -25,7 +24,6 @@
 
 using zorvel::Failure;
 using zorvel::Input;
-using zorvel::MainWindow;
 using zorvel::Problem;
 
 namespace {
@@ -38,13 +36,10 @@ QString boundText(double bound) { return QString::fromStdString(zorvel::model::w
 
 Q_DECLARE_METATYPE(zorvel::Failure)
 
-class CalculationTest : public QObject {
+class CalculationTest : public WindowTest {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void calculation_data();
     void calculation();
     void failureKeepsEarlierWrites_data();
@@ -61,11 +56,6 @@ private slots:
     void realisticResultsFit();
 
 private:
-    template <typename Widget = QLabel>
-    Widget* control(const char* name) const {
-        return ::control<Widget>(*window_, name);
-    }
-
     // Presses "Calcola"; whether the press ended without a message.
     bool calculate(const QString& weight, const QString& height) {
         control<QLineEdit>("peso")->setText(weight);
@@ -76,7 +66,7 @@ private:
         QTest::mouseClick(control<QWidget>("Command1"), Qt::LeftButton);
         return QApplication::activeModalWidget() == nullptr;
     }
-    bool showsPictureOf(int categoria) const { return ::showsPictureOf(*control("Image1"), categoria); }
+    bool showsPictureOf(int categoria) const { return ::showsPictureOf(*control<QLabel>("Image1"), categoria); }
     // The colour bar, its end boxes and the bounds under them.
     QRect scale() const {
         return control("poi")->geometry().united(control("segue")->geometry()).united(control("Sp")->geometry());
@@ -89,22 +79,7 @@ private:
                          Qt::NoModifier);
         QApplication::sendEvent(widget, &move);
     }
-
-    std::unique_ptr<MainWindow> window_;
-    ModalWatchdog watchdog_;
 };
-
-void CalculationTest::init() {
-    window_ = std::make_unique<MainWindow>();
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-}
-
-void CalculationTest::cleanup() {
-    const QStringList unexpected = watchdog_.takeUnexpected();
-    window_.reset();
-    QVERIFY2(unexpected.isEmpty(), qPrintable("dialog left open: " + unexpected.join(" | ")));
-}
 
 void CalculationTest::calculation_data() {
     QTest::addColumn<QString>("weight");
@@ -139,20 +114,14 @@ void CalculationTest::calculation_data() {
         << "140" << "175" << "140" << "175" << "45,71" << "56,65" << "76,25" << 8 << 2758.2;
     QTest::newRow("class 9: 180 kg, 175 cm, scale reversed")
         << "180" << "175" << "180" << "175" << "58,77" << "56,65" << "76,25" << 9 << 871.4851;
-    QTest::newRow("index exactly 18,5 is the normal class")
-        << "74" << "200" << "74" << "200" << "18,5" << "74" << "99,6" << 4 << 360.0;
     QTest::newRow("16,05 is class 2, marker left of the bar")
         << "64.2" << "200" << "64,2" << "200" << "16,05" << "74" << "99,6" << 2 << 97.5;
     QTest::newRow("weight with a point is rewritten")
         << "70.5" << "175" << "70,5" << "175" << "23,02" << "56,65" << "76,25" << 4 << 3326.25;
-    QTest::newRow("height in metres")
-        << "70" << "1,75" << "70" << "1,75" << "22,85" << "56,65" << "76,25" << 4 << 3214.6875;
     QTest::newRow("height in metres with a point is rewritten")
         << "70" << "1.75" << "70" << "1,75" << "22,85" << "56,65" << "76,25" << 4 << 3214.6875;
     QTest::newRow("no-break spaces around the weight")
         << QString::fromUtf8("\u00A070\u00A0") << "175" << QString::fromUtf8("\u00A070\u00A0") << "175" << "22,85" << "56,65" << "76,25" << 4 << 3214.6875;
-    QTest::newRow("1.8 m is metres, not 18 cm")
-        << "70" << "1.8" << "70" << "1,8" << "21,6" << "59,94" << "80,67" << 4 << 2394.375;
     // clang-format on
 }
 
@@ -210,21 +179,13 @@ void CalculationTest::failureKeepsEarlierWrites_data() {
     QTest::addColumn<QString>("pesoShown");
     QTest::addColumn<QString>("altezzaShown");
 
-    // A height failure comes first, before the weight box is rewritten.
+    // One case for each way a failure leaves the boxes; every failure of the flow is
+    // in the evaluation's tests. The height is read and checked before the weight box
+    // is rewritten; a later failure leaves the rewritten weight in its box.
     // clang-format off
-    QTest::newRow("height not a number") << "70.5" << "alto" << Failure{Input::height, Problem::notANumber} << "70.5" << "alto";
-    QTest::newRow("height empty") << "70.5" << "" << Failure{Input::height, Problem::notANumber} << "70.5" << "";
-    QTest::newRow("height beyond 16 bits") << "70.5" << "40000" << Failure{Input::height, Problem::outOfRange} << "70.5" << "40000";
-    QTest::newRow("height with two commas") << "70" << "1.7.5" << Failure{Input::height, Problem::notANumber} << "70" << "1,7,5";
-    // Later failures leave the rewritten weight in its box.
-    QTest::newRow("height zero") << "70.5" << "0" << Failure{Input::height, Problem::notPositive} << "70,5" << "0";
-    QTest::newRow("height negative") << "70.5" << "-175" << Failure{Input::height, Problem::notPositive} << "70,5" << "-175";
-    QTest::newRow("weight not a number") << "settanta" << "175" << Failure{Input::weight, Problem::notANumber} << "settanta" << "175";
-    QTest::newRow("weight empty") << "" << "175" << Failure{Input::weight, Problem::notANumber} << "" << "175";
-    QTest::newRow("weight zero") << "0.0" << "175" << Failure{Input::weight, Problem::notPositive} << "0,0" << "175";
-    QTest::newRow("weight negative") << "-70" << "175" << Failure{Input::weight, Problem::notPositive} << "-70" << "175";
-    QTest::newRow("weight beyond a double") << "1E400" << "175" << Failure{Input::weight, Problem::tooLarge} << "1E400" << "175";
-    QTest::newRow("index beyond a double") << "1E300" << "1E-300" << Failure{Input::height, Problem::tooLarge} << "1E300" << "1E-300";
+    QTest::newRow("height fails before the weight is rewritten") << "70.5" << "1.7.5" << Failure{Input::height, Problem::notANumber} << "70.5" << "1,7,5";
+    QTest::newRow("height fails after the weight is rewritten") << "70.5" << "0" << Failure{Input::height, Problem::notPositive} << "70,5" << "0";
+    QTest::newRow("weight fails") << "settanta" << "175" << Failure{Input::weight, Problem::notANumber} << "settanta" << "175";
     // clang-format on
 }
 
@@ -349,7 +310,6 @@ void CalculationTest::markerBeyondEveryFloat_data() {
     QTest::addColumn<QString>("index");
     // clang-format off
     QTest::newRow("1E40 kg, 175 cm") << "1E40" << "175" << "3,26530612244898E+39";
-    QTest::newRow("1E300 kg, 1 m") << "1E300" << "1" << "1E+300";
     // clang-format on
 }
 
@@ -363,7 +323,7 @@ void CalculationTest::markerBeyondEveryFloat() {
     const QRect markerBefore = control<QWidget>("Line1")->geometry();
     QVERIFY(!calculate(weight, height));
     QCOMPARE(ModalWatchdog::dismissMessage(), zorvel::failureMessage(Failure{Input::weight, Problem::tooLarge}));
-    QCOMPARE(control("Label3")->text(), index);
+    QCOMPARE(control<QLabel>("Label3")->text(), index);
     QCOMPARE(control<QWidget>("Line1")->geometry(), markerBefore);
     QVERIFY(showsPictureOf(4));
 }
@@ -416,7 +376,7 @@ void CalculationTest::realisticResultsFit() {
         for (const char* height : {"50", "99,5", "175", "249,9", "250"}) {
             QVERIFY(calculate(weight, height));
             for (const char* name : {"Label3", "minP", "MaxP", "Dp", "Sp", "tipoT"}) {
-                const QLabel* label = control(name);
+                const QLabel* label = control<QLabel>(name);
                 QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width(),
                          qPrintable(QStringLiteral("%1 / %2: %3 \"%4\"").arg(weight, height, name, label->text())));
             }

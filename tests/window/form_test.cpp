@@ -4,14 +4,12 @@
 // The window as designed: every control where the design puts it, looking as the
 // design says, stacked and focused in the designed order.
 #include "calculation_model.h"
-#include "controls.h"
-#include "modal_watchdog.h"
 #include "screen_colour.h"
+#include "window_test.h"
 
 #include "window/fitting_label.h"
 #include "window/form_builder.h"
 #include "window/form_design.h"
-#include "window/main_window.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -51,20 +49,17 @@ double contrast(const QColor& a, const QColor& b) {
 
 } // namespace
 
-class FormTest : public QObject {
+class FormTest : public WindowTest {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void windowProperties();
-    void geometry_data();
-    void geometry();
+    void everyControlBuiltInItsContainer();
+    void whereTheDesignPutsThem_data();
+    void whereTheDesignPutsThem();
+    void overlapsAreTheDesignedOnes();
     void appearance_data();
     void appearance();
-    void stacking_data();
-    void stacking();
     void stateBeforeFirstCalculation();
     void focusStartsInWeightBox();
     void tabCyclesThroughBoxesAndButton_data();
@@ -85,32 +80,11 @@ private slots:
     void textsReadableUnderAnyTheme();
     void screenReaderNames_data();
     void screenReaderNames();
-
-private:
-    template <typename Widget = QWidget>
-    Widget* control(const char* name) const {
-        return ::control<Widget>(*window_, name);
-    }
-
-    std::unique_ptr<MainWindow> window_;
-    ModalWatchdog watchdog_;
 };
-
-void FormTest::init() {
-    window_ = std::make_unique<MainWindow>();
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-}
-
-void FormTest::cleanup() {
-    const QStringList unexpected = watchdog_.takeUnexpected();
-    window_.reset();
-    QVERIFY2(unexpected.isEmpty(), qPrintable("dialog left open: " + unexpected.join(" | ")));
-}
 
 void FormTest::windowProperties() {
     QCOMPARE(window_->windowTitle(), QStringLiteral("Zorvel"));
-    QCOMPARE(window_->size(), QSize(327, 326));
+    QCOMPARE(window_->size(), QSize(327, 326)); // 4905 x 4890 twips
     QCOMPARE(window_->minimumSize(), window_->maximumSize());
     const Qt::WindowFlags flags = window_->windowFlags();
     QVERIFY(flags & Qt::WindowStaysOnTopHint);
@@ -123,80 +97,121 @@ void FormTest::windowProperties() {
     QVERIFY(window_->testAttribute(Qt::WA_QuitOnClose));
 }
 
-// Positions in the window as the design lists them (frame children included), in
-// twips, to catch a wrong frame-relative value as well as a wrong conversion.
-void FormTest::geometry_data() {
-    QTest::addColumn<QString>("container");
-    QTest::addColumn<QRect>("twips");
-    QTest::addColumn<int>("tabIndex");
-    QTest::addColumn<QString>("text");
-
-    const auto row = [](const char* name, const char* container, int left, int top, int width, int height, int tabIndex,
-                        const char* text) {
-        QTest::newRow(name) << QString::fromLatin1(container) << QRect(left, top, width, height) << tabIndex
-                            << QString::fromUtf8(text);
-    };
-    row("Frame2", "Form1", 2640, 120, 2175, 1335, 7, "Peso Forma");
-    row("MaxP", "Frame2", 3960, 840, 735, 255, 11, "");
-    row("minP", "Frame2", 3960, 480, 735, 255, 10, "");
-    row("Label5", "Frame2", 2760, 840, 735, 255, 9, "Massimo:");
-    row("Label4", "Frame2", 2760, 480, 735, 255, 8, "Minimo:");
-    row("Frame1", "Form1", 120, 120, 2415, 1335, 3, "Dati");
-    row("peso", "Frame1", 840, 480, 615, 285, 0, "");
-    row("altezza", "Frame1", 840, 840, 615, 285, 1, "");
-    row("Command1", "Frame1", 1560, 600, 855, 375, 4, "Calcola");
-    row("Label1", "Frame1", 240, 480, 495, 255, 6, "Peso:");
-    row("Label2", "Frame1", 240, 840, 615, 255, 5, "Alteza:");
-    row("Label6", "Form1", 2040, 3840, 735, 255, 18, "Zorvel");
-    row("segue", "Form1", 4560, 4320, 375, 375, 17, "");
-    row("poi", "Form1", 0, 4320, 375, 375, 16, "");
-    row("adesso", "Form1", 360, 4320, 4215, 375, 15, "");
-    row("dopo", "Form1", 4560, 4320, 375, 375, -1, "");
-    row("prima", "Form1", 0, 4320, 375, 375, -1, "");
-    row("Sp", "Form1", 4080, 4680, 495, 255, 14, "Max");
-    row("Dp", "Form1", 360, 4680, 495, 255, 13, "Min");
-    row("tipoT", "Form1", 120, 3600, 4695, 255, 12, "");
-    row("ora", "Form1", 360, 4320, 4215, 375, -1, "");
-    row("Image1", "Form1", 1800, 1560, 1335, 1935, -1, "");
-    row("Label3", "Form1", 2040, 4110, 615, 255, 2, "Med");
-    row("Shape2", "Form1", 120, 1500, 4695, 2050, -1, "");
-    row("Shape1", "Form1", 1920, 4080, 855, 255, -1, "");
-    // The marker: 5 pixels wide, centred on x 2400, from y 4380 to 4600.
-    row("Line1", "Form1", 2400 - 37, 4380, 75, 220, -1, "");
+// Every control of the design is there, shown and enabled, without a hint of its own,
+// in its container and inside it. Only the bar's right box and the scale's bounds
+// run past the window's right and bottom edges, as designed; they still show.
+void FormTest::everyControlBuiltInItsContainer() {
+    const QStringList cutByTheWindowsEdge{"segue", "dopo", "Dp", "Sp"};
+    for (const zorvel::ControlDesign& design : zorvel::form1Controls()) {
+        const QString name = QString::fromLatin1(design.name);
+        const QWidget* widget = control(qPrintable(name));
+        const QWidget* container = widget->parentWidget();
+        const QString containerName =
+            design.container.empty() ? QStringLiteral("Form1") : QString::fromLatin1(design.container);
+        QVERIFY2(container->objectName() == containerName, qPrintable(name + " in " + container->objectName()));
+        QVERIFY2(widget->isVisible() && widget->isEnabled(), qPrintable(name));
+        QVERIFY2(widget->toolTip().isEmpty(), qPrintable(name));
+        const bool inside = container->rect().contains(widget->geometry());
+        QVERIFY2(inside != cutByTheWindowsEdge.contains(name), qPrintable(name + (inside ? " inside" : " cut")));
+        QVERIFY2(container->rect().intersects(widget->geometry()), qPrintable(name + " out of sight"));
+    }
 }
 
-void FormTest::geometry() {
-    QFETCH(QString, container);
-    QFETCH(QRect, twips);
-    QFETCH(int, tabIndex);
-    QFETCH(QString, text);
-    const char* name = QTest::currentDataTag();
-    const QWidget* widget = control(name);
+// A few controls against the design, in twips from the window's corner (frame
+// children included), to catch a wrong frame-relative value as well as a wrong
+// conversion.
+void FormTest::whereTheDesignPutsThem_data() {
+    QTest::addColumn<QRect>("twips");
+    QTest::addColumn<QString>("text");
+    // clang-format off
+    QTest::newRow("peso") << QRect(840, 480, 615, 285) << "";
+    QTest::newRow("Command1") << QRect(1560, 600, 855, 375) << "Calcola";
+    QTest::newRow("Label2") << QRect(240, 840, 615, 255) << "Alteza:"; // one t, as designed
+    QTest::newRow("MaxP") << QRect(3960, 840, 735, 255) << "";
+    QTest::newRow("Frame2") << QRect(2640, 120, 2175, 1335) << "Peso Forma";
+    QTest::newRow("adesso") << QRect(360, 4320, 4215, 375) << "";
+    QTest::newRow("Label3") << QRect(2040, 4110, 615, 255) << "Med";
+    QTest::newRow("Line1") << QRect(2400 - 37, 4380, 75, 220) << ""; // 5 pixels wide, centred on x 2400
+    // clang-format on
+}
 
-    QCOMPARE(widget->parentWidget()->objectName(), container);
+void FormTest::whereTheDesignPutsThem() {
+    QFETCH(QRect, twips);
+    QFETCH(QString, text);
+    const QWidget* widget = control(QTest::currentDataTag());
     const auto pixels = [](int value) { return qRound(value / 15.0); };
     const QRect expected(pixels(twips.left()), pixels(twips.top()),
                          pixels(twips.left() + twips.width()) - pixels(twips.left()),
                          pixels(twips.top() + twips.height()) - pixels(twips.top()));
     QCOMPARE(QRect(widget->mapTo(window_.get(), QPoint(0, 0)), widget->size()), expected);
-    QCOMPARE(std::ranges::find(zorvel::form1Controls(), name, &zorvel::ControlDesign::name)->tabIndex, tabIndex);
-
     QString shown;
     if (const auto* label = qobject_cast<const QLabel*>(widget)) {
         shown = label->text();
-    } else if (const auto* box = qobject_cast<const QLineEdit*>(widget)) {
-        shown = box->text();
     } else if (const auto* button = qobject_cast<const QPushButton*>(widget)) {
         shown = button->text();
     } else if (const auto* frame = qobject_cast<const QGroupBox*>(widget)) {
         shown = frame->title();
     }
     QCOMPARE(shown, text);
-    QVERIFY(widget->toolTip().isEmpty());
-    QVERIFY(widget->isVisible());
-    QVERIFY(widget->isEnabled());
 }
 
+// The controls the design lays over one another, each with the ones it covers: the
+// marker, the bar and its end boxes over their outlines, the scale's bounds and the
+// top of the index box; the index and the title on the blue box; the picture on its
+// white panel; a pixel's overlap where the design's captions meet their neighbours.
+// Any other two controls of one container that overlap, or a pair stacked the other
+// way round, are a fault.
+void FormTest::overlapsAreTheDesignedOnes() {
+    const std::pair<const char*, std::initializer_list<const char*>> designed[] = {
+        {"Line1", {"adesso", "ora"}},
+        {"poi", {"adesso", "prima", "Dp", "ora"}},
+        {"segue", {"adesso", "dopo", "Sp", "ora"}},
+        {"adesso", {"prima", "dopo", "Dp", "Sp", "ora", "Label3", "Shape1"}},
+        {"prima", {"Dp", "ora"}},
+        {"dopo", {"Sp", "ora"}},
+        {"Dp", {"ora"}},
+        {"Sp", {"ora"}},
+        {"ora", {"Label3", "Shape1"}},
+        {"Label3", {"Shape1"}},
+        {"Label6", {"Shape1", "tipoT"}},
+        {"Image1", {"Shape2"}},
+        {"altezza", {"Label2"}},
+    };
+    QStringList expected;
+    for (const auto& [front, behind] : designed) {
+        for (const char* back : behind) {
+            expected << QStringLiteral("%1 over %2").arg(front, back);
+        }
+    }
+    // Later siblings are drawn over earlier ones.
+    QStringList found;
+    QList<QWidget*> containers = window_->findChildren<QWidget*>();
+    containers << window_.get();
+    for (const QWidget* container : containers) {
+        const QList<QWidget*> siblings = container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        for (qsizetype back = 0; back < siblings.size(); ++back) {
+            for (qsizetype front = back + 1; front < siblings.size(); ++front) {
+                if (!siblings[front]->objectName().isEmpty() && !siblings[back]->objectName().isEmpty() &&
+                    siblings[front]->geometry().intersects(siblings[back]->geometry())) {
+                    found << siblings[front]->objectName() + " over " + siblings[back]->objectName();
+                }
+            }
+        }
+    }
+    const auto missingFrom = [](const QStringList& list, const QStringList& from) {
+        QStringList missing;
+        std::ranges::copy_if(from, std::back_inserter(missing),
+                             [&list](const QString& pair) { return !list.contains(pair); });
+        return missing.join(", ");
+    };
+    QVERIFY2(
+        found.size() == expected.size() && missingFrom(found, expected).isEmpty(),
+        qPrintable("not designed: " + missingFrom(expected, found) + "; missing: " + missingFrom(found, expected)));
+}
+
+// The looks that carry meaning, against the design: the result's class name and the
+// program's name in colour, the index in white on its blue box, the frames' bold
+// captions; and a plain caption for the rest.
 void FormTest::appearance_data() {
     QTest::addColumn<QColor>("textColour"); // invalid: the system colour
     QTest::addColumn<bool>("opaque");
@@ -205,28 +220,15 @@ void FormTest::appearance_data() {
     QTest::addColumn<int>("alignment");
 
     const QColor system;
-    const int left = Qt::AlignLeft;
-    const int centre = Qt::AlignHCenter;
-    const int right = Qt::AlignRight;
-    QTest::newRow("MaxP") << system << true << 8.25 << false << centre;
-    QTest::newRow("minP") << system << true << 8.25 << false << centre;
-    QTest::newRow("Label5") << system << true << 8.25 << false << left;
-    QTest::newRow("Label4") << system << true << 8.25 << false << left;
-    QTest::newRow("Label1") << system << false << 8.25 << false << left;
-    QTest::newRow("Label2") << system << false << 8.25 << false << left;
-    QTest::newRow("Label6") << QColor(0, 0, 255) << false << 9.75 << true << centre;
-    QTest::newRow("segue") << system << true << 8.25 << false << -1;
-    QTest::newRow("poi") << system << true << 8.25 << false << -1;
-    QTest::newRow("adesso") << system << true << 8.25 << false << -1;
-    QTest::newRow("Sp") << system << false << 8.25 << false << right;
-    QTest::newRow("Dp") << system << false << 8.25 << false << left;
-    QTest::newRow("tipoT") << QColor(192, 0, 0) << true << 9.75 << true << centre;
-    QTest::newRow("Label3") << QColor(255, 255, 255) << false << 8.25 << true << centre;
+    // clang-format off
+    QTest::newRow("tipoT") << QColor(192, 0, 0) << true << 9.75 << true << int(Qt::AlignHCenter);
+    QTest::newRow("Label6") << QColor(0, 0, 255) << false << 9.75 << true << int(Qt::AlignHCenter);
+    QTest::newRow("Label3") << QColor(255, 255, 255) << false << 8.25 << true << int(Qt::AlignHCenter);
     QTest::newRow("Frame1") << system << false << 8.25 << true << -1;
-    QTest::newRow("Frame2") << system << false << 8.25 << true << -1;
-    QTest::newRow("peso") << system << false << 8.25 << false << left;
-    QTest::newRow("altezza") << system << false << 8.25 << false << left;
-    QTest::newRow("Command1") << system << false << 8.25 << false << -1;
+    QTest::newRow("Label1") << system << false << 8.25 << false << int(Qt::AlignLeft);
+    QTest::newRow("Sp") << system << false << 8.25 << false << int(Qt::AlignRight);
+    QTest::newRow("minP") << system << true << 8.25 << false << int(Qt::AlignHCenter);
+    // clang-format on
 }
 
 void FormTest::appearance() {
@@ -243,46 +245,9 @@ void FormTest::appearance() {
     QCOMPARE(widget->font().pointSizeF(), pointSize);
     QCOMPARE(widget->font().bold(), bold);
     QVERIFY(!widget->font().italic() && !widget->font().underline() && !widget->font().strikeOut());
-    if (alignment >= 0) {
-        Qt::Alignment shown;
-        if (const auto* label = qobject_cast<const QLabel*>(widget)) {
-            shown = label->alignment();
-        } else {
-            shown = qobject_cast<const QLineEdit*>(widget)->alignment();
-        }
-        QCOMPARE(int(shown & Qt::AlignHorizontal_Mask), alignment);
+    if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+        QCOMPARE(int(label->alignment() & Qt::AlignHorizontal_Mask), alignment);
     }
-}
-
-// Later siblings are drawn over earlier ones.
-void FormTest::stacking_data() {
-    QTest::addColumn<QString>("front");
-    QTest::addColumn<QString>("back");
-    // clang-format off
-    QTest::newRow("poi over adesso") << "poi" << "adesso";
-    QTest::newRow("segue over adesso") << "segue" << "adesso";
-    QTest::newRow("Label3 over Shape1") << "Label3" << "Shape1";
-    QTest::newRow("Label6 over Shape1") << "Label6" << "Shape1";
-    QTest::newRow("Image1 over Shape2") << "Image1" << "Shape2";
-    QTest::newRow("Line1 over adesso") << "Line1" << "adesso";
-    QTest::newRow("Line1 over poi") << "Line1" << "poi";
-    QTest::newRow("poi over prima") << "poi" << "prima";
-    QTest::newRow("adesso over ora") << "adesso" << "ora";
-    QTest::newRow("segue over dopo") << "segue" << "dopo";
-    QTest::newRow("peso over Label1") << "peso" << "Label1";
-    QTest::newRow("Command1 over Label2") << "Command1" << "Label2";
-    QTest::newRow("Frame1 over Shape2") << "Frame1" << "Shape2";
-    // clang-format on
-}
-
-void FormTest::stacking() {
-    QFETCH(QString, front);
-    QFETCH(QString, back);
-    const QWidget* frontWidget = control(qPrintable(front));
-    const QWidget* backWidget = control(qPrintable(back));
-    QCOMPARE(frontWidget->parentWidget(), backWidget->parentWidget());
-    const QObjectList& siblings = frontWidget->parentWidget()->children();
-    QVERIFY(siblings.indexOf(frontWidget) > siblings.indexOf(backWidget));
 }
 
 void FormTest::stateBeforeFirstCalculation() {
@@ -454,12 +419,9 @@ void FormTest::resultsShownWhole_data() {
     using enum Shown;
     // clang-format off
     QTest::newRow("index 22,85") << "Label3" << "22,85" << asDesigned << QString();
-    QTest::newRow("index 133,33") << "Label3" << "133,33" << asDesigned << QString();
     QTest::newRow("index 40312420,89") << "Label3" << "40312420,89" << shortened << QString();
     QTest::newRow("index 3,26530612244898E+16") << "Label3" << "3,26530612244898E+16" << shortened << QString();
-    QTest::newRow("index 1,79769313486231E+308") << "Label3" << "1,79769313486231E+308" << shortened << QString();
     QTest::newRow("lowest 56,65") << "minP" << "56,65" << asDesigned << QString();
-    QTest::newRow("lowest 115,63") << "minP" << "115,63" << asDesigned << QString();
     QTest::newRow("lowest 1986301,13") << "minP" << "1986301,13" << shortened << QString();
     QTest::newRow("highest 2673453,07") << "MaxP" << "2673453,07" << shortened << QString();
     QTest::newRow("highest 7,98368098147048E+15") << "MaxP" << "7,98368098147048E+15" << shortened << QString();
