@@ -3,8 +3,6 @@
 
 #include "assets/class_pictures.h"
 
-#include "assets/bitmap_format.h"
-
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -12,8 +10,6 @@
 #include <array>
 
 namespace {
-
-using namespace zorvel::bitmap;
 
 struct PictureRow {
     int categoria;
@@ -79,29 +75,6 @@ TEST(ClassPicture, EveryClassLoadsAPictureOfItsDesignedProportions) {
         EXPECT_EQ(picture->width(), row.width * storedScale) << "class " << row.categoria;
         EXPECT_EQ(picture->height(), row.height * storedScale) << "class " << row.categoria;
         EXPECT_FALSE(picture->hasAlphaChannel()) << "class " << row.categoria;
-    }
-}
-
-TEST(ClassPicture, IsStoredAsAnUncompressedBottomUp24BitBitmap) {
-    for (const PictureRow& row : pictures) {
-        const QByteArray bytes = resourceBytes(row.id);
-        ASSERT_GE(bytes.size(), 54) << "bitmap " << row.id;
-        EXPECT_EQ(bytes.left(2), QByteArray("BM")) << "bitmap " << row.id;
-        EXPECT_EQ(readU32(bytes, 2), static_cast<std::uint32_t>(bytes.size())) << "bitmap " << row.id;
-        EXPECT_EQ(readU32(bytes, 10), 54u) << "bitmap " << row.id << ": no colour table";
-
-        const InfoHeader header = readInfoHeader(bytes, 14);
-        EXPECT_EQ(header.headerSize, 40u) << "bitmap " << row.id;
-        EXPECT_EQ(header.width, row.width * storedScale) << "bitmap " << row.id;
-        EXPECT_EQ(header.height, row.height * storedScale) << "bitmap " << row.id << ": bottom-up";
-        EXPECT_EQ(header.planes, 1u) << "bitmap " << row.id;
-        EXPECT_EQ(header.bitsPerPixel, 24u) << "bitmap " << row.id;
-        EXPECT_EQ(header.compression, 0u) << "bitmap " << row.id;
-        EXPECT_EQ(header.pixelsPerMetreX, 2834) << "bitmap " << row.id;
-        EXPECT_EQ(header.pixelsPerMetreY, 2834) << "bitmap " << row.id;
-        EXPECT_EQ(header.coloursUsed, 0u) << "bitmap " << row.id;
-        const auto pixelBytes = static_cast<qsizetype>(rowStride(header.width, 24)) * header.height;
-        EXPECT_EQ(bytes.size(), 54 + pixelBytes) << "bitmap " << row.id << ": rows padded to 4 bytes";
     }
 }
 

@@ -2,12 +2,14 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 """Calculations whose results the desktop tests look for on the real window,
-worked out by hand from the class table and the marker rule, and the window's
-layout in logical pixels (15 twips each) that the tests need to find them."""
+worked out by hand from the class table and the marker rule, and where the tests find
+them on the window (its layout comes from the design table, through window_layout)."""
 
 import csv
 import os
 from collections import namedtuple
+
+from window_layout import BOXES, CLIENT_SIZE, TWIPS_PER_PIXEL, centre  # noqa: F401 (for the tests)
 
 ClassRow = namedtuple("ClassRow", ["name", "colour", "left_bound", "right_bound"])
 
@@ -65,30 +67,18 @@ def by_name(name):
 
 
 # Where things are, in logical pixels of the client area: (x, y, width, height).
-WEIGHT_BOX = (56, 32, 41, 19)
-HEIGHT_BOX = (56, 56, 41, 19)
-CALCULATE_BUTTON = (104, 40, 57, 25)
-PREVIOUS_BOX = (0, 288, 25, 25)      # poi
-CURRENT_BAR = (24, 288, 281, 25)     # adesso
-NEXT_BOX = (304, 288, 25, 25)        # segue, cut by the window's right edge
-INDEX_BOX = (128, 272, 57, 17)       # the blue box under the index text
-CLIENT_SIZE = (327, 326)
+WEIGHT_BOX = BOXES["peso"]
+HEIGHT_BOX = BOXES["altezza"]
+CALCULATE_BUTTON = BOXES["Command1"]
+PREVIOUS_BOX = BOXES["poi"]
+CURRENT_BAR = BOXES["adesso"]
+NEXT_BOX = BOXES["segue"]  # cut by the window's right edge
 
 # The labels that show a calculation's results, by the Calculation field they show.
-RESULT_LABELS = {
-    "index": (136, 274, 41, 17),        # Label3
-    "lowest": (264, 32, 49, 17),        # minP
-    "highest": (264, 56, 49, 17),       # MaxP
-    "left_bound": (24, 312, 33, 17),    # Dp, cut by the window's bottom edge
-    "right_bound": (272, 312, 33, 17),  # Sp, likewise
-    "class_name": (8, 240, 313, 17),    # tipoT
-}
+RESULT_LABELS = {field: BOXES[name] for field, name in (
+    ("index", "Label3"), ("lowest", "minP"), ("highest", "MaxP"),
+    ("left_bound", "Dp"), ("right_bound", "Sp"),  # both cut by the window's bottom edge
+    ("class_name", "tipoT"))}
 
-# The marker line runs from y 292 to 306; this row crosses it and all three boxes.
-BAR_ROW = CURRENT_BAR[1] + CURRENT_BAR[3] // 2
-BAR_START_TWIPS, TWIPS_PER_PIXEL = 360, 15
-
-
-def centre(box):
-    x, y, width, height = box
-    return x + width // 2, y + height // 2
+# This row crosses the marker and all three boxes of the bar.
+BAR_ROW = centre(CURRENT_BAR)[1]

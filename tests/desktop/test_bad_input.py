@@ -14,13 +14,11 @@ from calculations import by_name
 from desktoptest import ProgramTestCase
 from xsession import wait_for
 
-# name, weight, height, the box the message must name
+# name, weight, height, the box the message must name: one for each box; every
+# failure of a press is in the evaluation's tests, every sentence in the window's.
 BAD_INPUTS = [
     ("weight that is not a number", "abc", "175", "peso"),
-    ("negative weight", "-70", "175", "peso"),
-    ("empty height", "70", "", "altezza"),
     ("height of zero", "70", "0", "altezza"),
-    ("height that is not a number", "70", "alto", "altezza"),
 ]
 
 # The message says what to type: a number, or one greater than zero.
