@@ -47,7 +47,7 @@ enum class Border {
 // How a caption meets a text wider than its box.
 enum class TextFit {
     clipped, // drawn in its font and cut at the box's edges, as designed
-    whole,   // a result: drawn smaller, down to a legible size, then shortened with "…"
+    whole,   // a result or a caption: drawn smaller, down to a legible size, then shortened with "…"
 };
 
 // What a control's colours do under a style sheet set for every program, by the user
