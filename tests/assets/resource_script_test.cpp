@@ -26,6 +26,7 @@ constexpr int bitmapType = 2;
 constexpr int iconType = 3;
 constexpr int groupIconType = 14;
 constexpr int versionType = 16;
+constexpr int manifestType = 24;
 constexpr int neutral = 0;
 constexpr int italian = 1040;
 // The four numbers of project(VERSION), two to a 32-bit word.
@@ -51,9 +52,9 @@ const Resource* find(int type, int id) {
     return found == all.end() ? nullptr : &*found;
 }
 
-TEST(ResourceScript, CompilesToExactlyTheIconBitmapsAndVersionRecord) {
+TEST(ResourceScript, CompilesToExactlyTheIconBitmapsVersionRecordAndManifest) {
     using Key = std::tuple<int, int, int>; // type, id, language
-    std::vector<Key> expected{{groupIconType, 1, neutral}, {versionType, 1, italian}};
+    std::vector<Key> expected{{groupIconType, 1, neutral}, {versionType, 1, italian}, {manifestType, 1, neutral}};
     for (int id = 30001; id <= 30009; ++id)
         expected.emplace_back(iconType, id, neutral);
     for (int id = 101; id <= 109; ++id)
