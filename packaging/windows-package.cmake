@@ -5,8 +5,9 @@
 # DLLs, the two plugins it loads (the windows platform and the windowsvista style, in
 # the folders beside the program where Qt looks), Qt's Italian texts and the MinGW-w64
 # runtime.
-# `cmake --install` gathers them (the deploy step); CPack's ZIP generator packs them
-# into Zorvel-<version>-windows-x64.zip in the build folder (the target "package").
+# `cmake --install` gathers them (the deploy step); CPack packs them into
+# Zorvel-<version>-windows-x64.zip and the installer Zorvel-<version>-setup-x64.exe
+# (windows-installer.cmake) in the build folder (the target "package").
 
 include(ZorvelWindowsRuntime)
 
@@ -40,7 +41,7 @@ endwhile()
 # beside its DLLs when they sit beside the program.
 install(FILES ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_TRANSLATIONS}/qtbase_it.qm DESTINATION translations)
 
-set(CPACK_GENERATOR ZIP)
+set(CPACK_GENERATOR ZIP NSIS)
 set(CPACK_PACKAGE_NAME Zorvel)
 set(CPACK_PACKAGE_VENDOR "Zorvel")
 set(CPACK_PACKAGE_VERSION ${ZORVEL_VERSION_TEXT})
@@ -48,4 +49,5 @@ set(CPACK_PACKAGE_FILE_NAME Zorvel-${ZORVEL_VERSION_TEXT}-windows-x64)
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
 set(CPACK_STRIP_FILES ON)
 
+include(windows-installer.cmake)
 include(CPack)

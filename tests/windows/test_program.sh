@@ -2,11 +2,11 @@
 # SPDX-FileCopyrightText: 2026 The Zorvel developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Zorvel.exe from its .zip under Wine, on the X server of DISPLAY with its window manager,
-# driven from outside as a user would. Wine shows what Windows does with the window in the
+# Zorvel.exe from its .zip and from its installer under Wine, on the X server of DISPLAY
+# with its window manager, driven from outside as a user would. Wine shows what Windows does with the window in the
 # X11 properties it sets: _NET_WM_STATE_ABOVE when topmost, _NET_WM_STATE_SKIP_TASKBAR
 # when it has no task-bar button.
-# Usage: test_program.sh <folder holding the .zip>
+# Usage: test_program.sh <folder holding the .zip and the installer> <version text>
 set -euo pipefail
 
 work=$(mktemp -d)
@@ -30,8 +30,6 @@ zips=("$(cd "$1" && pwd)"/*.zip)
 (cd "$work" && cmake -E tar xf "${zips[0]}")
 # Only what the .zip holds: no DLL from elsewhere.
 unset WINEPATH
-wine "$(find "$work" -name Zorvel.exe)" >"$work/wine.log" 2>&1 &
-program=$!
 
 window_ids() { xdotool search --onlyvisible --name '^Zorvel$' 2>/dev/null; }
 has_keyboard() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
@@ -42,7 +40,12 @@ settled_window() {
     window=$(window_ids | head -n 1)
     [ -n "$window" ] && has_keyboard "$window" && xprop -id "$window" _NET_WM_STATE >/dev/null 2>&1
 }
-wait_for "no window titled Zorvel got the keyboard" settled_window
+start_zorvel() { # <Zorvel.exe>: until its window has the keyboard
+    wine "$1" >"$work/wine.log" 2>&1 &
+    program=$!
+    wait_for "no window titled Zorvel got the keyboard" settled_window
+}
+start_zorvel "$(find "$work" -name Zorvel.exe)"
 
 size=$(xwininfo -id "$window" | awk '/Width:/ {w = $2} /Height:/ {print w " x " $2}')
 [ "$size" = "327 x 326" ] || fail "client area $size, not 327 x 326"
@@ -58,10 +61,13 @@ bar_shows() {
 press_calcola() { xdotool key --delay 100 Tab Tab space; } # from the weight box
 
 # 70 kg and 175 cm: class 4, between Sottopeso and Sovrappeso.
-xdotool type --delay 50 70 && xdotool key Tab && xdotool type --delay 50 175
-xdotool key --delay 100 shift+Tab
-press_calcola
-wait_for "class 4 is not shown" bar_shows "srgb(192,192,0) srgb(0,255,0) srgb(255,128,128) "
+calculate_class_4() {
+    xdotool type --delay 50 70 && xdotool key Tab && xdotool type --delay 50 175
+    xdotool key --delay 100 shift+Tab
+    press_calcola
+    wait_for "class 4 is not shown" bar_shows "srgb(192,192,0) srgb(0,255,0) srgb(255,128,128) "
+}
+calculate_class_4
 
 # "abc" as the weight: the message in Italian; Ctrl+C copies a Windows message's text.
 xdotool key --delay 100 shift+Tab shift+Tab && xdotool type --delay 50 abc
@@ -83,8 +89,69 @@ press_calcola
 wait_for "class 5 is not shown" bar_shows "srgb(0,255,0) srgb(255,128,128) srgb(255,0,0) "
 
 # Closing the window ends the program.
-xdotool key alt+F4
 ended() { ! kill -0 "$program" 2>/dev/null; }
-wait_for "the program did not end when its window closed" ended
-program=
+close_zorvel() {
+    xdotool key alt+F4
+    wait_for "the program did not end when its window closed" ended
+    program=
+}
+close_zorvel
 echo "Zorvel.exe: $size, $states; classes 4 and 5 shown; the message, then the keyboard back."
+
+# The installer as a Windows user runs it: /S installs for all users into Program Files,
+# with a Start-menu shortcut and an entry in Apps and Features; installed again, it
+# replaces the first installation. The program starts from the shortcut's target, and the
+# quiet uninstall command leaves no file, folder, shortcut or registry key of Zorvel.
+# Wine's menu builder stays off: no shortcut reaches the Linux desktop.
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:+$WINEDLLOVERRIDES;}winemenubuilder.exe=d"
+version=$2
+folder='C:\Program Files\Zorvel'
+entry_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Zorvel'
+# Each file or folder of the prefix and each registry line that names Zorvel.
+traces() {
+    find "$WINEPREFIX/drive_c" -iname '*zorvel*' | sort
+    wine regedit /E "$work/registry.reg" &&
+        iconv -f UTF-16 -t UTF-8 "$work/registry.reg" | tr -d '\r' | { grep -i zorvel || true; }
+}
+# entry_value <name>: a value of the Apps and Features entry
+entry_value() { wine reg query "$entry_key" /v "$1" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$1 \+REG_[A-Z_]\+ \+//p"; }
+
+before=$(traces)
+installers=("$(cd "$1" && pwd)"/*-setup-x64.exe)
+[ "${#installers[@]}" -eq 1 ] && [ -f "${installers[0]}" ] || fail "no one installer in $1"
+wine "${installers[0]}" /S
+wine "${installers[0]}" /S
+
+while read -r name expected; do
+    [ "$(entry_value "$name")" = "$expected" ] || fail "Apps and Features: $name is '$(entry_value "$name")', not '$expected'"
+done <<EOF
+DisplayName Zorvel
+DisplayVersion $version
+Publisher Zorvel
+DisplayIcon $folder\Zorvel.exe
+UninstallString "$folder\Uninstall.exe"
+QuietUninstallString "$folder\Uninstall.exe" /S
+EOF
+entries=$(wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s | tr -d '\r' | grep -c 'DisplayName *REG_SZ *Zorvel$')
+[ "$entries" -eq 1 ] || fail "$entries entries in Apps and Features after installing twice"
+installed_kib=$(du -sk "$(winepath -u "$folder")" | cut -f 1)
+listed_kib=$(($(entry_value EstimatedSize)))
+[ $((listed_kib * 10)) -ge $((installed_kib * 9)) ] && [ $((listed_kib * 10)) -le $((installed_kib * 11)) ] ||
+    fail "Apps and Features gives $listed_kib KiB for $installed_kib KiB installed"
+
+shortcuts=$(find "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs" -name Zorvel.lnk)
+[ "$(echo "$shortcuts" | grep -c .)" -eq 1 ] || fail "Start-menu shortcuts named Zorvel: ${shortcuts:-none}"
+target=$(strings -a "$shortcuts" | grep -m 1 -i '^[a-z]:.*\.exe$')
+[ "$target" = "$folder\Zorvel.exe" ] || fail "the shortcut points to $target"
+start_zorvel "$target"
+states=$(xprop -id "$window" _NET_WM_STATE)
+[[ $states == *_NET_WM_STATE_ABOVE* ]] || fail "installed, not topmost: $states"
+calculate_class_4
+close_zorvel
+
+wine "$folder\Uninstall.exe" /S
+uninstalled() { [ ! -e "$(winepath -u "$folder")" ] && ! wine reg query 'HKLM\Software\Zorvel'; }
+wait_for "the uninstaller did not finish" uninstalled
+after=$(traces)
+[ "$after" = "$before" ] || fail "left after uninstalling: $(diff <(echo "$before") <(echo "$after"))"
+echo "Installer: installed twice (one entry), started from the shortcut's target, uninstalled without a trace."
