@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QColor>
 #include <QEvent>
+#include <QStringList>
 #include <QToolTip>
 #include <QVariant>
 #include <QWidget>
@@ -50,12 +51,59 @@ void keepColours(QWidget& control, SheetColours sheetColours, const QWidget& win
     restate(control);
 }
 
+// The window's designed palette, restated for the window and each of its controls
+// while a style sheet is set for every program: the window's own sheet, which Qt
+// prefers to the application's, keeps the design whole, rather than a patchwork of
+// the sheet's dark and the window's own light colours. Controls that keep colours of
+// their own restate them in a sheet of their own, which wins over this one. By name,
+// so that the failure message, a child of the window, keeps the sheet's look.
+QString windowSheet(const QWidget& window, std::span<const ControlDesign> design) {
+    if (qApp->styleSheet().isEmpty()) {
+        return {};
+    }
+    const QPalette& palette = window.palette();
+    const auto colour = [&palette](QPalette::ColorRole role) { return palette.color(role).name(); };
+    QStringList boxes;
+    QStringList buttons;
+    QStringList others;
+    QStringList sunken;
+    for (const ControlDesign& row : design) {
+        const QString selector = QLatin1Char('#') + toQString(row.name);
+        (row.kind == ControlKind::textBox  ? boxes
+         : row.kind == ControlKind::button ? buttons
+                                           : others)
+            .append(selector);
+        if (row.kind == ControlKind::label && row.border == Border::single) {
+            sunken.append(selector);
+        }
+    }
+    return QStringLiteral(
+               "#%1 { background-color: %2; color: %3; }\n"
+               "%4 { background-color: transparent; color: %3; }\n"
+               "%5 { background-color: %6; color: %7; selection-background-color: %8; selection-color: %9; }\n")
+               .arg(window.objectName(), colour(QPalette::Window), colour(QPalette::WindowText), others.join(u", "),
+                    boxes.join(u", "), colour(QPalette::Base), colour(QPalette::Text), colour(QPalette::Highlight),
+                    colour(QPalette::HighlightedText)) +
+           QStringLiteral("%1 { background-color: %2; color: %3; }\n")
+               .arg(buttons.join(u", "), colour(QPalette::Button), colour(QPalette::ButtonText)) +
+           // A sheet's rule leaves a label's sunken panel undrawn: it is drawn as the rule's border.
+           QStringLiteral("%1 { border-width: 1px; border-style: solid; border-color: %2 %3 %3 %2; }\n")
+               .arg(sunken.join(u", "), colour(QPalette::Dark), colour(QPalette::Light));
+}
+
+void restateWindow(QWidget& window, std::span<const ControlDesign> design) {
+    const QString sheet = windowSheet(window, design);
+    if (window.styleSheet() != sheet) {
+        window.setStyleSheet(sheet);
+    }
+}
+
 // Watches the window for a new style sheet, and each of its controls for the hint
 // about to show.
 class LookKeeper : public QObject {
 public:
-    LookKeeper(QWidget& window, std::vector<QWidget*> keptControls)
-        : QObject(&window), window_(window), palette_(window.palette()), font_(window.font()),
+    LookKeeper(QWidget& window, std::span<const ControlDesign> design, std::vector<QWidget*> keptControls)
+        : QObject(&window), window_(window), design_(design), palette_(window.palette()), font_(window.font()),
           keptControls_(std::move(keptControls)) {
         window.installEventFilter(this);
         // The hint event goes to the control under the pointer, before it shows a tip.
@@ -73,6 +121,7 @@ public:
                 QToolTip::setFont(font_);
             }
         } else if (event->type() == QEvent::StyleChange && watched == &window_) {
+            restateWindow(window_, design_);
             for (QWidget* control : keptControls_) {
                 restate(*control);
             }
@@ -82,6 +131,7 @@ public:
 
 private:
     QWidget& window_;
+    std::span<const ControlDesign> design_;
     QPalette palette_;
     QFont font_;
     std::vector<QWidget*> keptControls_;
@@ -100,7 +150,8 @@ void keepWindowLook(QWidget& window, std::span<const ControlDesign> design) {
             keptControls.push_back(&control);
         }
     }
-    new LookKeeper(window, std::move(keptControls));
+    restateWindow(window, design);
+    new LookKeeper(window, design, std::move(keptControls));
 }
 
 void keepBackground(QWidget& control, const QColor& background) {

@@ -680,6 +680,11 @@ void FormTest::textsReadableUnderAnyTheme() {
     QCOMPARE(shot.pixelColor(marker, 300), black);
     QCOMPARE(shot.pixelColor(marker + 10, 300), QColor(2, 0, 0));
     QCOMPARE(shot.pixelColor(140, 281), QColor(0, 0, 255));
+    // One look, the window's own, also under a dark sheet: no light strips on dark, and
+    // the dark boxes of the scale stay apart.
+    QVERIFY(sheetWhileOpen || mostCommonColour(window_->rect()) ==
+                                  zorvel::designPalette(zorvel::form1SystemColours()).color(QPalette::Window));
+    QVERIFY(contrast(shot.pixelColor(control("segue")->x(), 300), black) >= 3.0);
 
     QWidget* box = control("adesso");
     box->setToolTip(QStringLiteral("PESO FORMA"));
