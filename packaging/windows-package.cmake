@@ -4,7 +4,7 @@
 # The Windows program as a folder that a user unpacks and starts: Zorvel.exe, Qt's
 # DLLs, the two plugins it loads (the windows platform and the windowsvista style, in
 # the folders beside the program where Qt looks), Qt's Italian texts and the MinGW-w64
-# runtime.
+# runtime, with the notices of them all (windows-notices.cmake).
 # `cmake --install` gathers them (the deploy step); CPack packs them into
 # Zorvel-<version>-windows-x64.zip and the installer Zorvel-<version>-setup-x64.exe
 # (windows-installer.cmake) in the build folder (the target "package").
@@ -24,6 +24,8 @@ foreach(dll IN LISTS ZORVEL_WINDOWS_RUNTIME_DLLS)
     list(APPEND shipped_dlls ${dll} .)
 endforeach()
 
+set(shipped_files ${shipped_dlls})
+
 # CPack strips the program; Qt's DLLs and the compiler's runtime come with debugging
 # symbols that would more than double the folder, so they are stripped as they are copied.
 while(shipped_dlls)
@@ -38,8 +40,14 @@ while(shipped_dlls)
 endwhile()
 
 # Qt's own texts in Italian (a text box's menu): Qt looks for them in "translations"
-# beside its DLLs when they sit beside the program.
-install(FILES ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_TRANSLATIONS}/qtbase_it.qm DESTINATION translations)
+# beside its DLLs when they sit beside the program. They are Debian's: the Qt folder
+# holds a copy of them for the tests.
+set(italian_qt_texts /usr/share/qt6/translations/qtbase_it.qm)
+install(FILES ${italian_qt_texts} DESTINATION translations)
+
+# The notices of everything shipped beside the program.
+include(windows-notices.cmake)
+zorvel_windows_notices(${shipped_files} ${italian_qt_texts} translations)
 
 set(CPACK_GENERATOR ZIP NSIS)
 set(CPACK_PACKAGE_NAME Zorvel)

@@ -90,34 +90,33 @@ add_debian_files() {
     cp /usr/share/qt6/translations/qtbase_it.qm "$prefix/translations/"
 }
 
-if [ -f "$prefix/zorvel-qt.stamp" ] && [ "$(cat "$prefix/zorvel-qt.stamp")" = "$(stamp_text)" ]; then
-    add_debian_files
-    echo "$prefix" >&3
-    exit 0
-fi
-
-started=$SECONDS
-work="$cache/qt-$upstream-mingw.work"
-rm -rf "$work" "$prefix"
-mkdir -p "$work" "$prefix"
-cp "$toolchain_source" "$prefix/mingw-w64-x86_64.cmake"
-
-# apt fetches the source through a configuration of its own in the work folder: its
+# apt fetches the source through a configuration of its own in the given work folder: its
 # entries, lists and downloads live there, so the machine's /etc/apt and its package lists
-# stay as they were.
-private_apt="$work/apt"
-mkdir -p "$private_apt/sources" "$private_apt/lists/partial" "$private_apt/cache/archives/partial"
-apt_options=(
-    -o Dir::Etc::SourceList=/dev/null
-    -o Dir::Etc::SourceParts="$private_apt/sources"
-    -o Dir::State::Lists="$private_apt/lists"
-    -o Dir::Cache="$private_apt/cache"
-)
+# stay as they were. Prints the unpacked source folder.
+fetch_source() { # <work folder>
+    local private_apt="$1/apt"
+    mkdir -p "$private_apt/sources" "$private_apt/lists/partial" "$private_apt/cache/archives/partial"
+    local apt_options=(
+        -o Dir::Etc::SourceList=/dev/null
+        -o Dir::Etc::SourceParts="$private_apt/sources"
+        -o Dir::State::Lists="$private_apt/lists"
+        -o Dir::Cache="$private_apt/cache"
+    )
+    mirror_as_source_entries "$private_apt/sources"
+    # An unrelated archive out of reach fails the update but not the source.
+    apt-get "${apt_options[@]}" update >&2 || true
+    if ! apt-cache "${apt_options[@]}" showsrc qt6-base 2>/dev/null | grep -qx "Version: $version"; then
+        echo "The deb-src entries made from the machine's entries give no qt6-base $version." >&2
+        exit 1
+    fi
+    (cd "$1" && apt-get "${apt_options[@]}" source --only-source "qt6-base=$version" >&2)
+    find "$1" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*'
+}
 
 # Each machine entry that gave qt6-base-dev is mirrored as a deb-src entry, with its options
 # (Signed-By among them). apt names an entry by its file and, in a one-line .list file, its
 # line or, in a deb822 .sources file, its stanza.
-mirror_as_source_entries() {
+mirror_as_source_entries() { # <sources folder>
     local descriptions entry file number
     descriptions=$(apt-cache policy qt6-base-dev \
         | awk '$2 ~ /:\/\// && $NF == "Packages" { print $2, $3, $4, $5 }')
@@ -132,33 +131,145 @@ mirror_as_source_entries() {
                 { stanza = $0; gsub(/(^|\n)#[^\n]*/, "", stanza) }
                 stanza ~ /[^[:space:]]/ && ++seen == n {
                     sub(/(^|\n)Types:[^\n]*/, "\nTypes: deb-src"); sub(/^\n/, ""); print }' \
-                "$file" >>"$private_apt/sources/zorvel-deb-src.sources"
+                "$file" >>"$1/zorvel-deb-src.sources"
         else
             sed -n "${number}s/^[[:space:]]*deb[[:space:]]/deb-src /p" "$file" \
-                >>"$private_apt/sources/zorvel-deb-src.list"
+                >>"$1/zorvel-deb-src.list"
         fi
     done
 }
 
-mirror_as_source_entries
-# An unrelated archive out of reach fails the update but not the source.
-apt-get "${apt_options[@]}" update || true
-if ! apt-cache "${apt_options[@]}" showsrc qt6-base 2>/dev/null | grep -qx "Version: $version"; then
-    echo "The deb-src entries made from the machine's entries give no qt6-base $version." >&2
-    exit 1
+configure_qt() { # <source folder> <build folder>
+    cmake -S "$1" -B "$2" -G Ninja \
+        -DCMAKE_TOOLCHAIN_FILE="$prefix/mingw-w64-x86_64.cmake" \
+        -DQT_HOST_PATH=/usr \
+        -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake" \
+        -DCMAKE_INSTALL_PREFIX="$prefix" \
+        "${options[@]}"
+}
+
+licence_files() { # <qt_attribution.json>: the licence files it names, one a line
+    grep -oE '"LicenseFiles?" *: *(\[[^]]*\]|"[^"]*")' "$1" | sed -E 's/^"LicenseFiles?" *: *//' \
+        | grep -oE '"[^"]*"' | tr -d '"' || true
+}
+
+# The build graph of a DLL down to the files of the source: what it links (its objects
+# and the static libraries of Qt's bundled parts; not the import libraries of other DLLs,
+# nor what only has to be built first) and what each of those is made from. One line a
+# node: the rule that makes it ("-" for a file nothing makes) and its path.
+link_graph() { # <build folder> <dll>
+    local frontier=("$2") lines line kind rest
+    declare -A seen=(["$2"]=1)
+    while [ "${#frontier[@]}" -gt 0 ]; do
+        mapfile -t lines < <(cd "$1" && ninja -t query "${frontier[@]}" | awk -v top="$2" '
+            /^[^ ]/ { node = substr($0, 1, length($0) - 1); made = 0; skip = 0; reading = 0; next }
+            /^  input: / { made = 1; reading = 1
+                           skip = node != top && $2 ~ /SHARED_LIBRARY|MODULE_LIBRARY/
+                           if (!skip) print "node", $2, node; next }
+            /^  [a-z]+:/ { if (!made) print "node - " node; reading = 0; next }
+            reading && !skip && $1 != "||" { print "input", $NF }')
+        frontier=()
+        for line in "${lines[@]}"; do
+            read -r kind rest <<<"$line"
+            if [ "$kind" = node ]; then
+                echo "$rest"
+            elif [ -z "${seen[$rest]:-}" ]; then
+                seen[$rest]=1
+                frontier+=("$rest")
+            fi
+        done
+    done
+}
+
+# What the notices of a program that ships Qt's DLLs are made from (the Windows package
+# reads them, see packaging/windows-notices.cmake), kept in $prefix/notices:
+#   source/   Qt's licence texts, Debian's copyright of the source package, and every
+#             qt_attribution.json of the source with the licence files it names
+#   inputs/   for each DLL the build makes (bin/Qt6Core.dll.txt, ...), the files of the
+#             source that went into it: compiled, included or embedded, one a line,
+#             from the build's own graph and each object's includes
+# A folder that is merely configured serves too: the compiler then lists the includes.
+record_notices() { # <source folder> <build folder>
+    local source=$1 build=$2 kept json dll
+    kept=$(mktemp -d "$prefix/notices.XXXXXX")
+    mkdir -p "$kept/source/LICENSES" "$kept/source/debian" "$kept/inputs"
+    cp "$source"/LICENSES/{LGPL-3.0-only,GPL-3.0-only}.txt "$kept/source/LICENSES/"
+    cp "$source/debian/copyright" "$kept/source/debian/"
+    (cd "$source" && find src util -name qt_attribution.json) | while IFS= read -r json; do
+        install -D -m 644 "$source/$json" "$kept/source/$json"
+        licence_files "$source/$json" | while IFS= read -r licence; do
+            licence=$(realpath -m --relative-to="$source" "$source/$(dirname "$json")/$licence")
+            install -D -m 644 "$source/$licence" "$kept/source/$licence"
+        done
+    done
+    (cd "$build" && ninja -t targets all) | grep -oE '^(bin|plugins/[^/]+)/[^/:]+\.dll' | sort -u \
+        | while IFS= read -r dll; do
+        link_graph "$build" "$dll" >"$kept/graph"
+        # Each object's includes: those the build recorded (ninja's deps log) or, for an
+        # object not built, the compiler's list from the object's own compile command, the
+        # compiler only preprocessing. A source the build generates (moc's, rcc's) is not
+        # there before the build: it holds Qt's own code, or files of the graph.
+        rm -rf "$kept/includes" && mkdir "$kept/includes" && : >"$kept/includes.unknown"
+        awk '$1 ~ /^C(XX)?_COMPILER/ { print $2 }' "$kept/graph" | (cd "$build" && xargs -r ninja -t deps) \
+            | awk -v recorded="$kept/includes/recorded" -v unknown="$kept/includes.unknown" '
+                /^[^ ]/ { object = $1; sub(/:$/, "", object); if (/deps not found/) print object >unknown; next }
+                /^    / { print $1 >recorded }'
+        (cd "$build" && xargs -r ninja -t commands -s <"$kept/includes.unknown") \
+            | sed -E 's/ -MD / /; s/ -MT [^ ]+/ /; s/ -MF [^ ]+/ /; s/ -o [^ ]+/ -o \/dev\/null/' \
+            | { number=0; while IFS= read -r command; do
+                number=$((number + 1))
+                (cd "$build" && [ -f "${command##* }" ]) || continue
+                { (cd "$build" && eval "$command -M -MG -MF $kept/includes/$number") \
+                    || echo "$command" >>"$kept/failed"; } &
+                [ "$(jobs -rp | wc -l)" -lt "$(nproc)" ] || wait -n
+            done; wait; }
+        if [ -e "$kept/failed" ]; then
+            echo "The compiler could not list the includes of these sources of $dll:" >&2
+            cat "$kept/failed" >&2
+            exit 1
+        fi
+        { cut -d' ' -f2 "$kept/graph"; cat "$kept/includes"/* | tr ' \\' '\n\n'; } | grep -E '^[^ :]+$' \
+            | (cd "$build" && xargs -r realpath -m --relative-to="$source") | grep -v '^\.\./' | sort -u \
+            | install -D -m 644 /dev/stdin "$kept/inputs/$dll.txt"
+    done
+    rm -r "$kept/graph" "$kept/includes" "$kept/includes.unknown"
+    rm -rf "$prefix/notices"
+    mv "$kept" "$prefix/notices"
+}
+
+# A folder built before the notices were kept gets them from the same source, configured
+# again with the same options and not built.
+ensure_notices() {
+    [ -d "$prefix/notices" ] && return 0
+    local scratch source_dir
+    scratch=$(mktemp -d "$cache/qt-$upstream-mingw.notices-work.XXXXXX")
+    source_dir=$(fetch_source "$scratch")
+    configure_qt "$source_dir" "$scratch/build"
+    record_notices "$source_dir" "$scratch/build"
+    rm -rf "$scratch"
+}
+
+if [ -f "$prefix/zorvel-qt.stamp" ] && [ "$(cat "$prefix/zorvel-qt.stamp")" = "$(stamp_text)" ]; then
+    add_debian_files
+    # One run at a time fills in the notices of a shared folder.
+    exec 9>"$prefix/notices.lock"
+    flock 9
+    ensure_notices
+    echo "$prefix" >&3
+    exit 0
 fi
 
-(cd "$work" && apt-get "${apt_options[@]}" source --only-source "qt6-base=$version")
-source_dir=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*')
+started=$SECONDS
+work="$cache/qt-$upstream-mingw.work"
+rm -rf "$work" "$prefix"
+mkdir -p "$work" "$prefix"
+cp "$toolchain_source" "$prefix/mingw-w64-x86_64.cmake"
 
-cmake -S "$source_dir" -B "$work/build" -G Ninja \
-    -DCMAKE_TOOLCHAIN_FILE="$prefix/mingw-w64-x86_64.cmake" \
-    -DQT_HOST_PATH=/usr \
-    -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake" \
-    -DCMAKE_INSTALL_PREFIX="$prefix" \
-    "${options[@]}"
+source_dir=$(fetch_source "$work")
+configure_qt "$source_dir" "$work/build"
 cmake --build "$work/build" --parallel "$(nproc)"
 cmake --install "$work/build"
+record_notices "$source_dir" "$work/build"
 
 rm -rf "$work"
 add_debian_files
