@@ -162,7 +162,7 @@ void FormTest::whereTheDesignPutsThem() {
 // Any other two controls of one container that overlap, or a pair stacked the other
 // way round, are a fault.
 void FormTest::overlapsAreTheDesignedOnes() {
-    const std::pair<const char*, std::initializer_list<const char*>> designed[] = {
+    const std::pair<QString, QStringList> designed[] = {
         {"Line1", {"adesso", "ora"}},
         {"poi", {"adesso", "prima", "Dp", "ora"}},
         {"segue", {"adesso", "dopo", "Sp", "ora"}},
@@ -179,8 +179,8 @@ void FormTest::overlapsAreTheDesignedOnes() {
     };
     QStringList expected;
     for (const auto& [front, behind] : designed) {
-        for (const char* back : behind) {
-            expected << QStringLiteral("%1 over %2").arg(front, back);
+        for (const QString& back : behind) {
+            expected << front + " over " + back;
         }
     }
     // Later siblings are drawn over earlier ones.
