@@ -18,7 +18,7 @@ constexpr int fileEntryBytes = 16;
 
 // The AND mask: one bit per pixel, set where the background shows through.
 void appendMask(QByteArray& out, const QImage& image, bool honourTransparency) {
-    const int stride = rowStride(image.width(), 1);
+    const qsizetype stride = rowStride(image.width(), 1);
     for (int y = image.height() - 1; y >= 0; --y) {
         QByteArray row(stride, '\0');
         for (int x = 0; x < image.width(); ++x) {
@@ -30,8 +30,8 @@ void appendMask(QByteArray& out, const QImage& image, bool honourTransparency) {
 }
 
 void appendImageHeader(QByteArray& out, const QImage& image, int bitsPerPixel) {
-    const int colourBytes = rowStride(image.width(), bitsPerPixel) * image.height();
-    const int maskBytes = rowStride(image.width(), 1) * image.height();
+    const qsizetype colourBytes = rowStride(image.width(), bitsPerPixel) * image.height();
+    const qsizetype maskBytes = rowStride(image.width(), 1) * image.height();
     appendInfoHeader(out, image.width(), 2 * image.height(), bitsPerPixel, colourBytes + maskBytes);
 }
 
@@ -65,7 +65,7 @@ IconImage indexedIconImage(const QImage& source) {
         appendU8(out, static_cast<std::uint8_t>(qRed(colour)));
         appendU8(out, 0);
     }
-    const int stride = rowStride(image.width(), 8);
+    const qsizetype stride = rowStride(image.width(), 8);
     for (int y = image.height() - 1; y >= 0; --y) {
         QByteArray row(stride, '\0');
         for (int x = 0; x < image.width(); ++x) {
