@@ -39,7 +39,7 @@ constexpr std::array<ControlDesign, 26> controls{{
     {"Label1",   label,   "Frame1",  120,  360,  495,  255,   6,  "Peso:",       {},          transparent, {},    none,     leftAligned, regularFont,  whole,   styled,       "",        ""},
     // "Alteza:" with one t is the caption as designed, on purpose: not a slip for "Altezza:".
     {"Label2",   label,   "Frame1",  120,  720,  615,  255,   5,  "Alteza:",     {},          transparent, {},    none,     leftAligned, regularFont,  whole,   styled,       "",        ""},
-    {"Label6",   label,   "",        2040, 3840, 735,  255,   18, "Zorvel",      blue,        transparent, {},    none,     centred,     headingFont,  clipped, keptOnWindow, "",        ""},
+    {"Label6",   label,   "",        2040, 3840, 735,  255,   18, "Zorvel",      blue,        transparent, {},    none,     centred,     headingFont,  clipped, kept,         "",        ""},
     {"Line1",    line,    "",        2400, 4380, 0,    220,   noTabIndex, "",    {},          unfilled,     {},    none,     noAlignment, regularFont,  clipped, kept,         "",        ""},
     {"segue",    label,   "",        4560, 4320, 375,  375,   17, "",            {},          opaque,      {},    single,   noAlignment, regularFont,  clipped, kept,         "Classe successiva", ""},
     {"poi",      label,   "",        0,    4320, 375,  375,   16, "",            {},          opaque,      {},    single,   noAlignment, regularFont,  clipped, kept,         "Classe precedente", ""},

@@ -53,9 +53,8 @@ enum class TextFit {
 // What a control's colours do under a style sheet set for every program, by the user
 // (-stylesheet) or desktop-wide, which would paint over them.
 enum class SheetColours {
-    styled,       // the sheet's, as any program's controls
-    kept,         // its own text and background: it carries a result
-    keptOnWindow, // its own text over the window's own colour: it is transparent
+    styled, // the window's designed palette, which the window restates in a sheet of its own
+    kept,   // its own text and background (none if transparent): it carries a result
 };
 
 struct FontDesign {

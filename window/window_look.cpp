@@ -38,13 +38,12 @@ void restate(QWidget& control) {
     }
 }
 
-void keepColours(QWidget& control, SheetColours sheetColours, const QWidget& window) {
+// A transparent control stays transparent: the window behind it keeps its own colour.
+void keepColours(QWidget& control) {
     const QPalette& palette = control.palette();
     QColor background;
     if (control.autoFillBackground()) {
         background = palette.color(control.backgroundRole());
-    } else if (sheetColours == SheetColours::keptOnWindow) {
-        background = window.palette().color(QPalette::Window);
     }
     control.setProperty(keptText, palette.color(control.foregroundRole()));
     control.setProperty(keptBackground, background);
@@ -146,7 +145,7 @@ void keepWindowLook(QWidget& window, std::span<const ControlDesign> design) {
     for (const ControlDesign& row : design) {
         if (row.sheetColours != SheetColours::styled) {
             QWidget& control = builtControl<QWidget>(window, row.name);
-            keepColours(control, row.sheetColours, window);
+            keepColours(control);
             keptControls.push_back(&control);
         }
     }
