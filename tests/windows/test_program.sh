@@ -47,16 +47,24 @@ start_zorvel() { # <Zorvel.exe>: until its window has the keyboard
 }
 start_zorvel "$(find "$work" -name Zorvel.exe)"
 
-size=$(xwininfo -id "$window" | awk '/Width:/ {w = $2} /Height:/ {print w " x " $2}')
-[ "$size" = "327 x 326" ] || fail "client area $size, not 327 x 326"
+# The layout comes from the design table, as for the desktop tests.
+layout() { python3 "$(dirname "$0")/../support/window_layout.py" "$@"; }
+designed_size=$(layout size | tr ' ' x)
+size=$(xwininfo -id "$window" | awk '/Width:/ {w = $2} /Height:/ {print w "x" $2}')
+[ "$size" = "$designed_size" ] || fail "client area $size, not $designed_size"
 states=$(xprop -id "$window" _NET_WM_STATE)
 [[ $states == *_NET_WM_STATE_ABOVE* ]] || fail "not topmost: $states"
 [[ $states == *_NET_WM_STATE_SKIP_TASKBAR* ]] || fail "has a task-bar button: $states"
 
 # The colours of the bar's three boxes (poi, adesso, segue), read in their middles.
+read -r -a bar_middles <<<"$(layout centre poi adesso segue)"
 bar_shows() {
     import -window "$window" "$work/window.png"
-    [ "$(for x in 12 164 316; do convert "$work/window.png" -format "%[pixel:p{$x,300}] " info:; done)" = "$1" ]
+    local shown= i
+    for i in 0 2 4; do
+        shown+=$(convert "$work/window.png" -format "%[pixel:p{${bar_middles[i]},${bar_middles[i + 1]}}] " info:)
+    done
+    [ "$shown" = "$1" ]
 }
 press_calcola() { xdotool key --delay 100 Tab Tab space; } # from the weight box
 
