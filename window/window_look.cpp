@@ -9,6 +9,9 @@
 #include <QColor>
 #include <QEvent>
 #include <QStringList>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTimer>
 #include <QToolTip>
 #include <QVariant>
 #include <QWidget>
@@ -119,6 +122,12 @@ public:
             if (QToolTip::font() != font_) {
                 QToolTip::setFont(font_);
             }
+            // The hint's label, a window of its own, is made and polished as the hint
+            // event is handled: the application is watched until then.
+            qApp->installEventFilter(this);
+            QTimer::singleShot(0, this, [this] { qApp->removeEventFilter(this); });
+        } else if (event->type() == QEvent::Polish && watched->inherits("QTipLabel")) {
+            keepHintLook(*static_cast<QWidget*>(watched));
         } else if (event->type() == QEvent::StyleChange && watched == &window_) {
             restateWindow(window_, design_);
             for (QWidget* control : keptControls_) {
@@ -129,8 +138,22 @@ public:
     }
 
 private:
+    // The Windows style paints a hint from the system's theme and, as it polishes the
+    // hint's label, replaces its colours with the theme's (grey on white under Wine).
+    // A plain style paints it in the colours it is given.
+    void keepHintLook(QWidget& tip) {
+        qApp->removeEventFilter(this);
+        if (!plainStyle_) {
+            plainStyle_ = QStyleFactory::create(QStringLiteral("Windows"));
+            plainStyle_->setParent(this);
+        }
+        tip.setStyle(plainStyle_);
+        tip.setPalette(palette_);
+    }
+
     QWidget& window_;
     std::span<const ControlDesign> design_;
+    QStyle* plainStyle_ = nullptr;
     QPalette palette_;
     QFont font_;
     std::vector<QWidget*> keptControls_;

@@ -21,7 +21,8 @@ void useDesignedPalette(QWidget& window);
 
 // Keeps, from now on, the look of `window` once the controls of `design` are built:
 //  - A hint is a window of its own and would take the desktop's tool-tip look: under
-//    a dark theme, a dark box over the light window. A theme can change it at any
+//    a dark theme, a dark box over the light window; under the Windows style, the
+//    system theme's. A theme can change it at any
 //    time, so it is set again, where it differs, just before each hint of the window
 //    shows.
 //  - While a style sheet is set for every program, each control whose design keeps
