@@ -56,6 +56,22 @@ states=$(xprop -id "$window" _NET_WM_STATE)
 [[ $states == *_NET_WM_STATE_ABOVE* ]] || fail "not topmost: $states"
 [[ $states == *_NET_WM_STATE_SKIP_TASKBAR* ]] || fail "has a task-bar button: $states"
 
+# Centred on the screen within a pixel, frame included (openbox's, like Windows' at 96 DPI).
+place() { xwininfo -id "$window" | awk '/Absolute upper-left/ {printf "%s ", $4} /Map State/ {print $3}'; }
+read -r x y _ < <(place)
+read -r left right top bottom < <(xprop -id "$window" _NET_FRAME_EXTENTS | tr -d , | awk '{print $3, $4, $5, $6}')
+read -r width height screen_width screen_height <<<"$(layout size) $(xwininfo -root | awk '/Width:/ {w = $2} /Height:/ {print w, $2}')"
+off_x=$((2 * x - left + right + width - screen_width)) off_y=$((2 * y - top + bottom + height - screen_height))
+[ "${off_x#-}" -le 2 ] && [ "${off_y#-}" -le 2 ] || fail "the frame is ($off_x/2, $off_y/2) px off centre"
+
+# Full screen and minimise, asked by another program, are undone where the window stood.
+stood=$(place)
+stands() { [ "$(place)" = "$stood" ] && [[ $(xprop -id "$window" _NET_WM_STATE) == *_NET_WM_STATE_ABOVE* ]]; }
+for request in "wmctrl -i -r $window -b add,fullscreen" "xdotool windowminimize $window"; do
+    $request && sleep 1 # the window manager's turn
+    wait_for "not undone: $request" stands
+done
+
 # The colours of the bar's three boxes (poi, adesso, segue), read in their middles.
 read -r -a bar_middles <<<"$(layout centre poi adesso segue)"
 bar_shows() {
@@ -81,20 +97,54 @@ calculate_class_4
 xdotool key --delay 100 shift+Tab shift+Tab && xdotool type --delay 50 abc
 press_calcola
 wait_for "no message appeared" window_count_is 2
-wait_for "the message did not get the keyboard" has_keyboard "$(window_ids | grep -v -x "$window")"
+message=$(window_ids | grep -v -x "$window")
+wait_for "the message did not get the keyboard" has_keyboard "$message"
 xdotool key ctrl+c
 wait_for "the message's text did not reach the clipboard" xclip -o -selection clipboard
 text=$(xclip -o -selection clipboard | tr -d '\r')
 [[ $text == *"Il peso deve essere un numero di chilogrammi, per esempio 70 o 70,5."* ]] ||
     fail "the message says: $text"
 
-# Return closes it; what is typed next replaces "abc" in the weight box: 80 kg, class 5.
+# Another window clicked, then the message; after Return what is typed replaces "abc": 80 kg.
+other=$(xdotool search --onlyvisible --class '^Xmessage$' | head -n 1)
+for target in "$other" "$message"; do
+    xdotool mousemove --window "$target" 5 5 click 1
+    wait_for "the window clicked did not get the keyboard" has_keyboard "$target"
+done
 xdotool key Return
 wait_for "the message did not close" window_count_is 1
 wait_for "the keyboard did not come back to the window" has_keyboard "$window"
 xdotool type --delay 50 80
 press_calcola
 wait_for "class 5 is not shown" bar_shows "srgb(0,255,0) srgb(255,128,128) srgb(255,0,0) "
+
+# The end box's hint: light yellow (most common), black text (darkest), also after leaving.
+tip() { xdotool search --onlyvisible --classname '^zorvel\.exe$' | grep -v -x "$window"; }
+tip_shown() { import -window "$(tip | head -n 1)" "$work/tip.png" && [[ $(convert "$work/tip.png" -format %c \
+    histogram:info: | sort -rn | head -n 1) == *"(255,255,225)"* ]] && [ "$(convert "$work/tip.png" -colorspace Gray \
+    -format '%[fx:minima < 0.25]' info:)" = 1 ]; }
+read -r end_x end_y <<<"$(layout centre segue)"
+for round in first again; do # into the box, then a pixel on: the pointer moves inside
+    xdotool mousemove --window "$window" $((end_x - 1)) "$end_y" sleep 0.1 mousemove --window "$window" "$end_x" "$end_y"
+    wait_for "no hint, $round, in the window's look" tip_shown
+    xdotool mousemove --window "$other" 5 5
+    wait_for "the hint stayed after the pointer left" test -z "$(tip)"
+done
+
+# 123456789 kg: "403…,89", the comma the one mark below the digits (in rows bluer than text).
+index_shows_comma() {
+    import -window "$window" "$work/window.png"
+    convert "$work/window.png" txt:- | awk -F'[:,() ]+' 'NR > 1 { x = $1 + 0; y = $2 + 0; red[x, y] = $3
+        if ($3 == 0 && $4 == 0 && $5 == 255) { blue[y]++; if (!(y in l) || x < l[y]) l[y] = x; if (x > r[y]) r[y] = x } }
+        END { top = 1e9; for (y in blue) if (blue[y] >= 40) { y += 0; if (y < top) top = y; if (y > bottom) bottom = y }
+            for (y = top; y <= bottom; y++) for (x = l[top]; x <= r[top]; x++) if (red[x, y] > 128) lowest[x] = y
+            for (x in lowest) count[lowest[x]]++; for (y in count) if (count[y] > count[line]) line = y + 0
+            for (x in lowest) if (lowest[x] > line) exit 0
+            exit 1 }'
+}
+xdotool key --delay 100 shift+Tab shift+Tab && xdotool type --delay 50 123456789
+press_calcola
+wait_for "the long index has no comma" index_shows_comma
 
 # Closing the window ends the program.
 ended() { ! kill -0 "$program" 2>/dev/null; }
