@@ -33,3 +33,7 @@ ctest --preset fuzz
 # Windows: Zorvel.exe, its tests and its .zip, built with MinGW-w64 against Qt for
 # Windows (built once into a cache, about 14 minutes on 2 idle cores) and run under Wine.
 bash scripts/test-windows.sh
+
+# The packages (.deb, Windows .zip and installer) built twice from two clones of the last
+# commit in two folders, compared byte for byte.
+bash scripts/check-reproducible.sh

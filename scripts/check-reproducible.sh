@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Zorvel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# Builds the packages of the last commit twice, from two clones in folders of different
+# names and depths, and compares them byte for byte: the Linux .deb and the Windows .zip
+# and installer. Where two differ, diffoscope shows how; the script then fails.
+# Usage: check-reproducible.sh      (from a checkout; Windows packages need Qt for Windows,
+#                                    which scripts/build-windows-qt.sh builds once)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+ZORVEL_WINDOWS_QT=$(bash scripts/build-windows-qt.sh)
+export ZORVEL_WINDOWS_QT
+checkout=$PWD
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# build_packages <folder>: the packages of the last commit, built in a clone there, end
+# up in <folder>/packages.
+build_packages() {
+    local source=$1/zorvel
+    git clone --quiet --no-hardlinks "$checkout" "$source"
+    (
+        cd "$source"
+        cmake --preset release >/dev/null
+        cmake --build --preset release -j "$(nproc)" >/dev/null
+        cpack -G DEB --config build/release/CPackConfig.cmake -B "$1/packages" >/dev/null
+        cmake --preset windows -DBUILD_TESTING=OFF -DZORVEL_BENCHMARKS=OFF >/dev/null
+        cmake --build --preset windows -j "$(nproc)" >/dev/null
+        cpack --config build/windows/CPackConfig.cmake -B "$1/packages" >/dev/null
+    )
+}
+
+started=$SECONDS
+build_packages "$work/first"
+build_packages "$work/second/build-of-the-same-commit"
+echo "Two builds of $(git rev-parse --short HEAD) in $((SECONDS - started)) s."
+
+shopt -s nullglob
+packages=("$work/first/packages"/*.{deb,zip,exe})
+if [ "${#packages[@]}" -ne 3 ]; then
+    echo "Expected a .deb, a .zip and an installer, found: ${packages[*]##*/}" >&2
+    exit 1
+fi
+status=0
+for package in "${packages[@]}"; do
+    name=$(basename "$package")
+    again="$work/second/build-of-the-same-commit/packages/$name"
+    if cmp -s "$package" "$again"; then
+        echo "same:    $name  $(sha256sum <"$package" | cut -d ' ' -f 1)"
+    else
+        echo "DIFFERS: $name"
+        diffoscope --no-progress "$package" "$again" || true
+        status=1
+    fi
+done
+exit "$status"
