@@ -13,6 +13,7 @@ cd "$(dirname "$0")/.."
 ZORVEL_WINDOWS_QT=$(bash scripts/build-windows-qt.sh)
 export ZORVEL_WINDOWS_QT
 checkout=$PWD
+commit=$(git rev-parse HEAD)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -20,7 +21,8 @@ trap 'rm -rf "$work"' EXIT
 # up in <folder>/packages.
 build_packages() {
     local source=$1/zorvel
-    git clone --quiet --no-hardlinks "$checkout" "$source"
+    git clone --quiet --no-hardlinks --no-checkout "$checkout" "$source"
+    git -C "$source" checkout --quiet "$commit"
     (
         cd "$source"
         cmake --preset release >/dev/null
@@ -35,7 +37,7 @@ build_packages() {
 started=$SECONDS
 build_packages "$work/first"
 build_packages "$work/second/build-of-the-same-commit"
-echo "Two builds of $(git rev-parse --short HEAD) in $((SECONDS - started)) s."
+echo "Two builds of ${commit:0:7} in $((SECONDS - started)) s."
 
 shopt -s nullglob
 packages=("$work/first/packages"/*.{deb,zip,exe})

@@ -209,7 +209,9 @@ calculate_class_4
 close_zorvel
 
 wine "$folder\Uninstall.exe" /S
-uninstalled() { [ ! -e "$(winepath -u "$folder")" ] && ! wine reg query 'HKLM\Software\Zorvel'; }
+# The uninstaller runs on from a copy of itself; once the folder and the install key are
+# gone it is at its last steps, and what it may have left is compared.
+uninstalled() { [ ! -e "$(winepath -u "$folder")" ] && ! wine reg query 'HKLM\Software\Zorvel\Zorvel'; }
 wait_for "the uninstaller did not finish" uninstalled
 after=$(traces)
 [ "$after" = "$before" ] || fail "left after uninstalling: $(diff <(echo "$before") <(echo "$after"))"
