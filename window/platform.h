@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QMargins>
+#include <QtGui/qtguiglobal.h>
 
 #include <functional>
 #include <optional>
@@ -33,9 +34,21 @@ void keepOnTopWithoutTaskbarButton(QWidget& window);
 void askToBeActive(QWidget& window);
 
 // The frame around the window as the window system announces it: on X11 the window
-// manager's _NET_FRAME_EXTENTS, on Windows the system's frame. Nothing while none has
-// been announced, or where the platform tells nothing (Wayland).
+// manager's _NET_FRAME_EXTENTS, on Windows the system's frame. Before an X11 window is
+// mapped, the window manager is asked for the frame it will draw, and its answer
+// waited for up to a fifth of a second. Nothing while none has been announced, or
+// where the platform tells nothing (Wayland).
 std::optional<QMargins> announcedFrame(const QWidget& window);
+
+// Has the window manager centre `window`'s frame where the centre of its client area
+// stands, as it maps the window: for a window about to be shown (its show event) whose
+// frame cannot be known before. Only X11 needs it: Windows tells the frame at once,
+// and a Wayland compositor places the window itself.
+#if QT_CONFIG(xcb)
+void centreFrameAtMapping(QWidget& window);
+#else
+inline void centreFrameAtMapping(QWidget&) {}
+#endif
 
 // Calls `changed`, from the event loop, each time the window manager announces a new
 // frame for `window`; it stops when `window` is destroyed.

@@ -22,6 +22,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -35,7 +36,16 @@ struct FreeDeleter {
 template <typename Reply>
 using XcbReply = std::unique_ptr<Reply, FreeDeleter>;
 
-enum class Atom { netWmState, netWmStateAbove, netWmStateSkipTaskbar, netFrameExtents, netActiveWindow, serverTime };
+enum class Atom {
+    netWmState,
+    netWmStateAbove,
+    netWmStateSkipTaskbar,
+    netFrameExtents,
+    netActiveWindow,
+    netSupported,
+    netRequestFrameExtents,
+    serverTime
+};
 
 constexpr std::array atomNames{
     "_NET_WM_STATE",
@@ -43,6 +53,8 @@ constexpr std::array atomNames{
     "_NET_WM_STATE_SKIP_TASKBAR",
     "_NET_FRAME_EXTENTS",
     "_NET_ACTIVE_WINDOW",
+    "_NET_SUPPORTED",
+    "_NET_REQUEST_FRAME_EXTENTS",
     // A property of the window's own, for the server's time of now.
     "_ZORVEL_SERVER_TIME",
 };
@@ -97,6 +109,73 @@ std::optional<QMargins> readFrameExtents(xcb_connection_t* connection, xcb_windo
     // the caller's plausibility check throws it out.
     return QMargins(static_cast<int>(extents[0]), static_cast<int>(extents[2]), static_cast<int>(extents[1]),
                     static_cast<int>(extents[3]));
+}
+
+// The frame the window manager has announced for `window`, in Qt's logical pixels.
+std::optional<QMargins> logicalFrame(xcb_connection_t* connection, const QWidget& window) {
+    // The window manager counts the screen's pixels, the window Qt's logical ones.
+    const std::optional<QMargins> frame =
+        readFrameExtents(connection, static_cast<xcb_window_t>(window.internalWinId()));
+    return frame ? std::optional(*frame / window.devicePixelRatioF()) : std::nullopt;
+}
+
+bool isSupportedByWindowManager(xcb_connection_t* connection, xcb_window_t root, Atom request) {
+    const std::vector<xcb_atom_t> supported = readAtoms(connection, root, atom(connection, Atom::netSupported));
+    return std::ranges::find(supported, atom(connection, request)) != supported.end();
+}
+
+xcb_window_t rootOf(xcb_connection_t* connection, xcb_window_t window) {
+    const XcbReply<xcb_query_tree_reply_t> tree(
+        xcb_query_tree_reply(connection, xcb_query_tree(connection, window), nullptr));
+    return tree ? tree->root : xcb_window_t{XCB_NONE};
+}
+
+// Asks the window manager for the frame it will draw around `window`, not mapped yet,
+// and waits for the answer, a property of the window set as the window manager gets
+// to the request: within milliseconds when it is idle. Nothing is on the screen yet,
+// so the wait shows nothing. Fluxbox offers the request but answers it only for the
+// windows it already manages, so the wait is short.
+std::optional<QMargins> askForFrame(xcb_connection_t* connection, const QWidget& window) {
+    const auto nativeWindow = static_cast<xcb_window_t>(window.internalWinId());
+    const xcb_window_t root = rootOf(connection, nativeWindow);
+    if (!isSupportedByWindowManager(connection, root, Atom::netRequestFrameExtents)) {
+        return std::nullopt;
+    }
+    xcb_client_message_event_t request{};
+    request.response_type = XCB_CLIENT_MESSAGE;
+    request.format = 32;
+    request.window = nativeWindow;
+    request.type = atom(connection, Atom::netRequestFrameExtents);
+    xcb_send_event(connection, 0, root, XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&request));
+    xcb_flush(connection);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(200);
+    while (std::chrono::steady_clock::now() < deadline) {
+        if (const std::optional<QMargins> frame = logicalFrame(connection, window)) {
+            return frame;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return std::nullopt;
+}
+
+// WM_NORMAL_HINTS: 18 numbers, the flags first, the gravity last.
+constexpr std::size_t sizeHintsLength = 18;
+constexpr std::uint32_t gravityGiven = 1U << 9;
+
+void giveCentreGravity(xcb_connection_t* connection, xcb_window_t window) {
+    const auto cookie =
+        xcb_get_property(connection, 0, window, XCB_ATOM_WM_NORMAL_HINTS, XCB_ATOM_WM_SIZE_HINTS, 0, sizeHintsLength);
+    const XcbReply<xcb_get_property_reply_t> reply(xcb_get_property_reply(connection, cookie, nullptr));
+    std::array<std::uint32_t, sizeHintsLength> hints{};
+    if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) != static_cast<int>(sizeof hints)) {
+        return;
+    }
+    std::memcpy(hints.data(), xcb_get_property_value(reply.get()), sizeof hints);
+    hints.front() |= gravityGiven;
+    hints.back() = XCB_GRAVITY_CENTER;
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window, XCB_ATOM_WM_NORMAL_HINTS, XCB_ATOM_WM_SIZE_HINTS, 32,
+                        sizeHintsLength, hints.data());
 }
 
 // The change of `property` on `window` that an event Qt is about to handle tells of, if
@@ -242,10 +321,33 @@ std::optional<QMargins> announcedFrame(const QWidget& window) {
     if (!connection || !window.internalWinId()) {
         return std::nullopt;
     }
-    // The window manager counts the screen's pixels, the window Qt's logical ones.
-    const std::optional<QMargins> frame =
-        readFrameExtents(connection, static_cast<xcb_window_t>(window.internalWinId()));
-    return frame ? std::optional(*frame / window.devicePixelRatioF()) : std::nullopt;
+    const XcbReply<xcb_get_window_attributes_reply_t> attributes(xcb_get_window_attributes_reply(
+        connection, xcb_get_window_attributes(connection, static_cast<xcb_window_t>(window.internalWinId())), nullptr));
+    const std::optional<QMargins> frame = logicalFrame(connection, window);
+    if (frame || !attributes || attributes->map_state != XCB_MAP_STATE_UNMAPPED) {
+        return frame;
+    }
+    return askForFrame(connection, window);
+}
+
+// Qt writes the size hints afresh as it maps the window, with the gravity that keeps
+// the client area where it was put; the centre gravity is written over them as soon as
+// the event loop runs again, a moment later, before the window manager has got to the
+// window (KWin takes milliseconds). Holding the server until then would be sure, but a
+// call of the accessibility bridge during the first show can wait on a program that
+// waits on the server. Openbox and IceWM do not place by the centre gravity, but they
+// tell the frame before the window is mapped.
+void centreFrameAtMapping(QWidget& window) {
+    xcb_connection_t* connection = x11Connection();
+    if (!connection) {
+        return;
+    }
+    const auto nativeWindow = static_cast<xcb_window_t>(window.winId());
+    // Not tied to the window: the server must be let go whatever becomes of it.
+    QTimer::singleShot(0, qApp, [connection, nativeWindow] {
+        giveCentreGravity(connection, nativeWindow);
+        xcb_flush(connection);
+    });
 }
 
 void watchAnnouncedFrame(QWidget& window, std::function<void()> changed) {

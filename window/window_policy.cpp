@@ -9,16 +9,21 @@
 #include <QShowEvent>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
+#include <cstdlib>
 #include <optional>
 
 namespace zorvel {
 namespace {
 
-// A frame the window manager announces is used only when it could be one: a frame
-// with a negative side, or one larger than the screen, is a transient reading.
-bool isPlausibleFrame(QMargins frame, QSize client, QSize screen) {
-    return frame.left() >= 0 && frame.top() >= 0 && frame.right() >= 0 && frame.bottom() >= 0 &&
+// A frame the window manager announces is used only when it could be one and has
+// sides: a frame with a negative side, or one larger than the screen, is a transient
+// reading, and one without sides (full screen) needs no correction.
+bool isUsableFrame(QMargins frame, const QWidget& window) {
+    const QSize client = window.size();
+    const QSize screen = window.screen()->availableGeometry().size();
+    return !frame.isNull() && frame.left() >= 0 && frame.top() >= 0 && frame.right() >= 0 && frame.bottom() >= 0 &&
            client.width() + frame.left() + frame.right() <= screen.width() &&
            client.height() + frame.top() + frame.bottom() <= screen.height();
 }
@@ -45,15 +50,28 @@ WindowPolicy::WindowPolicy(QWidget& window) : QObject(&window), window_(window) 
 // Before the window's own handling of the event: the states must be on the window
 // before it is mapped.
 bool WindowPolicy::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == window_.windowHandle() && event->type() == QEvent::Expose) {
+        centreInAnnouncedFrame();
+    }
     if (watched != &window_) {
         return false;
     }
+    if (event->type() == QEvent::Move) {
+        centreInAnnouncedFrame();
+    }
     if (event->type() == QEvent::Show && !event->spontaneous()) {
         keepOnTopWithoutTaskbarButton(window_);
-        // By the client area until the window manager announces its frame.
-        centredInFrame_ = false;
-        centreOnScreen(QMargins());
-        centreInAnnouncedFrame();
+        window_.windowHandle()->installEventFilter(this);
+        // Placed by its frame before it is mapped where the frame can be known then;
+        // elsewhere by the client area, with the frame centred by the window manager.
+        centredBy_.reset();
+        const std::optional<QMargins> frame = announcedFrame(window_);
+        if (frame && isUsableFrame(*frame, window_)) {
+            centreOnScreen(*frame);
+        } else {
+            centreOnScreen(QMargins());
+            centreFrameAtMapping(window_);
+        }
     }
     if (event->type() == QEvent::WindowStateChange && (window_.windowState() & refusedStates)) {
         QTimer::singleShot(0, this, [this] { window_.setWindowState(window_.windowState() & ~refusedStates); });
@@ -63,30 +81,44 @@ bool WindowPolicy::eventFilter(QObject* watched, QEvent* event) {
 
 void WindowPolicy::takeKeyboardBack() { askToBeActive(window_); }
 
-// The frame is unknown until the window manager has taken the window in. Centre the
-// framed window once, from the first real frame it announces: later changes of the
-// frame must not pull back a window the user has moved, and a frame without sides
-// needs no correction. X11 window managers that frame a window after it maps need it
-// (openbox, KWin); it can go when the desktop test of centred starts passes without it.
+// The frame the window manager announces once it has taken the window in. Where it
+// differs from the one the window was centred by (one told before mapping, or none),
+// the window is centred by it, unless someone has moved the window since: a window the
+// user has moved stays where it was put. A window the window manager centred by its
+// frame itself is left where the window manager says it put it, when it says so (it
+// may tell after the window shows); it rounds the centre either way, so a window
+// within a pixel of its place stays.
 void WindowPolicy::centreInAnnouncedFrame() {
-    if (centredInFrame_ || !window_.isVisible()) {
+    if (!window_.windowHandle() || !window_.windowHandle()->isExposed()) {
         return;
     }
     const std::optional<QMargins> frame = announcedFrame(window_);
-    if (!frame || frame->isNull() ||
-        !isPlausibleFrame(*frame, window_.size(), window_.screen()->availableGeometry().size())) {
+    const bool placedSince = window_.geometry() != placed_;
+    if (!frame || !isUsableFrame(*frame, window_) || frame == centredBy_ || (centredBy_ ? placedSince : !placedSince)) {
         return;
     }
-    centreOnScreen(*frame);
-    centredInFrame_ = true;
+    const QPoint shift = clientPositionCentredIn(*frame) - window_.geometry().topLeft();
+    if (std::abs(shift.x()) > 1 || std::abs(shift.y()) > 1) {
+        centreOnScreen(*frame);
+    }
+    centredBy_ = frame;
+    placed_ = window_.geometry();
 }
 
 void WindowPolicy::centreOnScreen(QMargins frame) {
-    QRect framed = window_.rect().marginsAdded(frame);
-    framed.moveCenter(window_.screen()->availableGeometry().center());
     // Place the client area, not the frame: move() would add the frame size Qt has
     // stored, which can be a transient reading.
-    window_.setGeometry(QRect(framed.topLeft() + QPoint(frame.left(), frame.top()), window_.size()));
+    window_.setGeometry(QRect(clientPositionCentredIn(frame), window_.size()));
+    if (!frame.isNull()) {
+        centredBy_ = frame;
+    }
+    placed_ = window_.geometry();
+}
+
+QPoint WindowPolicy::clientPositionCentredIn(QMargins frame) const {
+    QRect framed = window_.rect().marginsAdded(frame);
+    framed.moveCenter(window_.screen()->availableGeometry().center());
+    return framed.topLeft() + QPoint(frame.left(), frame.top());
 }
 
 } // namespace zorvel

@@ -5,6 +5,9 @@
 
 #include <QMargins>
 #include <QObject>
+#include <QRect>
+
+#include <optional>
 
 class QWidget;
 
@@ -30,9 +33,12 @@ protected:
 private:
     void centreInAnnouncedFrame();
     void centreOnScreen(QMargins frame);
+    QPoint clientPositionCentredIn(QMargins frame) const;
 
     QWidget& window_;
-    bool centredInFrame_ = false;
+    // The frame the window was last centred by, and where that put it.
+    std::optional<QMargins> centredBy_;
+    QRect placed_;
 };
 
 } // namespace zorvel
