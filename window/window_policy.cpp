@@ -76,6 +76,12 @@ bool WindowPolicy::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::WindowStateChange && (window_.windowState() & refusedStates)) {
         QTimer::singleShot(0, this, [this] { window_.setWindowState(window_.windowState() & ~refusedStates); });
     }
+    // Window managers that let another program resize a window (fluxbox, IceWM) do so
+    // whatever its size hints say; its fixed form would sit in a corner.
+    if (event->type() == QEvent::Resize && !(window_.windowState() & refusedStates) &&
+        window_.minimumSize() == window_.maximumSize() && window_.size() != window_.minimumSize()) {
+        QTimer::singleShot(0, this, [this] { window_.resize(window_.minimumSize()); });
+    }
     return false;
 }
 
