@@ -90,17 +90,15 @@ void WindowPolicy::takeKeyboardBack() { askToBeActive(window_); }
 // The frame the window manager announces once it has taken the window in. Where it
 // differs from the one the window was centred by (one told before mapping, or none),
 // the window is centred by it, unless someone has moved the window since: a window the
-// user has moved stays where it was put. A window the window manager centred by its
-// frame itself is left where the window manager says it put it, when it says so (it
-// may tell after the window shows); it rounds the centre either way, so a window
-// within a pixel of its place stays.
+// user has moved stays where it was put. A window manager that centres the frame
+// itself rounds its centre either way, so a window within a pixel of its place stays.
 void WindowPolicy::centreInAnnouncedFrame() {
     if (!window_.windowHandle() || !window_.windowHandle()->isExposed()) {
         return;
     }
     const std::optional<QMargins> frame = announcedFrame(window_);
-    const bool placedSince = window_.geometry() != placed_;
-    if (!frame || !isUsableFrame(*frame, window_) || frame == centredBy_ || (centredBy_ ? placedSince : !placedSince)) {
+    if (!frame || !isUsableFrame(*frame, window_) || frame == centredBy_ ||
+        (centredBy_ && window_.geometry() != placed_)) {
         return;
     }
     const QPoint shift = clientPositionCentredIn(*frame) - window_.geometry().topLeft();
