@@ -100,8 +100,8 @@ private:
         if ((change.flags & stateChange) || !GetWindowRect(handle, &now) || !ClientToScreen(handle, &clientOrigin)) {
             return false;
         }
-        const bool resized = !(change.flags & SWP_NOSIZE) &&
-                             (change.cx != now.right - now.left || change.cy != now.bottom - now.top);
+        const bool resized =
+            !(change.flags & SWP_NOSIZE) && (change.cx != now.right - now.left || change.cy != now.bottom - now.top);
         MONITORINFO monitor{};
         monitor.cbSize = sizeof monitor;
         const POINT frameOffset{clientOrigin.x - now.left, clientOrigin.y - now.top};
@@ -185,7 +185,8 @@ std::optional<QMargins> announcedFrame(const QWidget& window) {
         outer = visible;
     }
     const QMargins frame(clientOrigin.x - outer.left, clientOrigin.y - outer.top,
-                         outer.right - (clientOrigin.x + client.right), outer.bottom - (clientOrigin.y + client.bottom));
+                         outer.right - (clientOrigin.x + client.right),
+                         outer.bottom - (clientOrigin.y + client.bottom));
     // Windows counts the screen's pixels, the window Qt's logical ones.
     return frame / window.devicePixelRatioF();
 }
