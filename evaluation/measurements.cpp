@@ -3,6 +3,7 @@
 
 #include "measurements.h"
 
+#include "blanks.h"
 #include "numbers.h"
 
 #include <algorithm>

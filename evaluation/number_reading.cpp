@@ -4,6 +4,8 @@
 // Reading numbers from the texts people type.
 #include "numbers.h"
 
+#include "blanks.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -14,11 +16,7 @@
 namespace zorvel {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-// A copied number often comes with a no-break space beside it (in UTF-8).
-constexpr std::string_view noBreakSpace = "\xC2\xA0";
 
 // A number text checked by our rules and rewritten in the form std::from_chars
 // reads: "[-]0digits.digits[e[-]digits]", blanks, grouping and any "+" dropped.
@@ -93,22 +91,6 @@ std::optional<PlainNumber> plainNumber(std::string_view text, NumberFormat forma
 }
 
 } // namespace
-
-std::string_view withoutBlanksAround(std::string_view text) {
-    for (;;) {
-        if (!text.empty() && isBlank(text.front())) {
-            text.remove_prefix(1);
-        } else if (text.starts_with(noBreakSpace)) {
-            text.remove_prefix(noBreakSpace.size());
-        } else if (!text.empty() && isBlank(text.back())) {
-            text.remove_suffix(1);
-        } else if (text.ends_with(noBreakSpace)) {
-            text.remove_suffix(noBreakSpace.size());
-        } else {
-            return text;
-        }
-    }
-}
 
 Expected<double, NumberError> parseNumber(std::string_view text, NumberFormat format) {
     const std::optional<PlainNumber> plain = plainNumber(text, format);

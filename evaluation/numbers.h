@@ -26,9 +26,6 @@ enum class NumberError {
     outOfRange, // a number, but too large for the target type
 };
 
-// The text without the blanks around it: spaces, tabs and no-break spaces.
-std::string_view withoutBlanksAround(std::string_view text);
-
 // Reads a number: blanks (space, tab, no-break space) around it, an optional sign,
 // digits with grouping separators anywhere in the integer part (skipped), an optional
 // decimal separator and fraction, an optional exponent (E or e, optional sign, digits),

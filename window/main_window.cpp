@@ -69,7 +69,9 @@ void MainWindow::returnToBoxToCorrect() {
     if (boxToCorrect_) {
         boxToCorrect_->setFocus(Qt::OtherFocusReason);
         // All of it, from the end back to the beginning, which the box then shows.
-        boxToCorrect_->setSelection(boxToCorrect_->text().size(), -boxToCorrect_->text().size());
+        // The box holds at most its maxLength, an int.
+        const auto length = static_cast<int>(boxToCorrect_->text().size());
+        boxToCorrect_->setSelection(length, -length);
     }
 }
 

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Zorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "evaluation/blanks.h"
 #include "evaluation/numbers.h"
 
 #include <gtest/gtest.h>
@@ -146,6 +147,23 @@ TEST(ParseNumber, TakesItsSeparatorsFromTheFormat) {
     expectReads("1.75", 1.75, english);
     expectReads("1'000,5", 1000.5, NumberFormat{',', '\''});
     EXPECT_FALSE(parseNumber("1.234,5", english).ok());
+}
+
+// A pasted text loses what does not show at its ends, and nothing else: the edges of
+// the ranges of invisible characters, and blanks that show.
+TEST(WithoutInvisibleEnds, DropsOnlyWhatDoesNotShowAtTheEnds) {
+    const std::pair<std::u32string_view, std::u32string_view> cases[] = {
+        {U"\u00AD70\u0085", U"70"},               // soft hyphen, next line
+        {U"\u206070\u2064", U"70"},               // word joiner, invisible plus
+        {U"\U000E007F70\U000E0001", U"70"},       // tag characters
+        {U"\u206570\u2027", U"\u206570\u2027"},   // just outside two ranges
+        {U"\u00A0 70\u00A0", U"\u00A0 70\u00A0"}, // blanks that show
+        {U"7\u200B0", U"7\u200B0"},               // inside, not at an end
+        {U"\u200B\uFEFF", U""},
+    };
+    for (std::size_t row = 0; row < std::size(cases); ++row) {
+        EXPECT_TRUE(withoutInvisibleEnds(cases[row].first) == cases[row].second) << "row " << row;
+    }
 }
 
 TEST(RoundToInt16, RoundsHalvesToEvenWithinSixteenBits) {
