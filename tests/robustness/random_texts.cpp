@@ -60,14 +60,14 @@ QString nearNumber(Noise& noise) {
     static constexpr std::array<char16_t, 12> slips{u',', u'.',  u'e', u'E', u'+', u'-',
                                                     u' ', u'\t', u'x', u'o', u'O', u'l'};
     QString text = chance(noise, 0.5) ? plausibleWeight(noise) : plausibleHeight(noise);
-    const int at = between(noise, 0, text.size());
+    const int at = between(noise, 0, static_cast<int>(text.size()));
     switch (between(noise, 0, 2)) {
     case 0:
         text.insert(at, QChar(pick(noise, slips)));
         break;
     case 1:
         if (!text.isEmpty())
-            text.remove(std::min<int>(at, text.size() - 1), 1);
+            text.remove(std::min<qsizetype>(at, text.size() - 1), 1);
         break;
     default:
         text.insert(at, text.mid(at, 1)); // a key pressed twice
@@ -137,7 +137,7 @@ QString nonAscii(Noise& noise) {
     const int count = between(noise, 1, 4);
     for (int i = 0; i < count; ++i) {
         const char32_t c = pick(noise, characters);
-        text.insert(between(noise, 0, text.size()), QString::fromUcs4(&c, 1));
+        text.insert(between(noise, 0, static_cast<int>(text.size())), QString::fromUcs4(&c, 1));
     }
     return text;
 }

@@ -417,7 +417,7 @@ void FormTest::pastedTextLosesInvisibleEnds() {
     QFETCH(QString, after);
     auto* box = control<QLineEdit>("peso");
     box->setText(QString(before).remove(QLatin1Char('|')));
-    box->setCursorPosition(before.indexOf(QLatin1Char('|')));
+    box->setCursorPosition(static_cast<int>(before.indexOf(QLatin1Char('|'))));
     QApplication::clipboard()->setText(copied);
     if (!byMenu) {
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
