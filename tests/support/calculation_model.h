@@ -31,9 +31,13 @@ namespace zorvel::model {
 // double range; a value below the range is a zero of the text's sign. A no-break space
 // counts as a space.
 inline std::optional<double> readNumber(std::string_view typed) {
-    std::string spaced(typed);
-    for (auto at = spaced.find("\xC2\xA0"); at != std::string::npos; at = spaced.find("\xC2\xA0", at)) {
-        spaced.replace(at, 2, " ");
+    // Copied rather than replaced in place: GCC 12 warns of an overlap that
+    // std::string::replace cannot have (its bug 105329), at -O2.
+    std::string spaced;
+    for (std::size_t at = 0; at < typed.size();) {
+        const bool noBreakSpace = typed.substr(at).starts_with("\xC2\xA0");
+        spaced += noBreakSpace ? ' ' : typed[at];
+        at += noBreakSpace ? 2 : 1;
     }
     std::string_view text = spaced;
     const auto first = text.find_first_not_of(" \t");
