@@ -28,14 +28,13 @@ constexpr const char* keptText = "zorvelKeptText";
 constexpr const char* keptBackground = "zorvelKeptBackground";
 
 void restate(QWidget& control) {
-    if (qApp->styleSheet().isEmpty()) {
-        return;
-    }
     const QColor background = control.property(keptBackground).value<QColor>();
     // By its name: a tool tip is a child of the control it names and takes the rest.
-    const QString sheet = QStringLiteral("#%1 { color: %2; background-color: %3; }")
-                              .arg(control.objectName(), control.property(keptText).value<QColor>().name(),
-                                   background.isValid() ? background.name() : QStringLiteral("transparent"));
+    const QString sheet = qApp->styleSheet().isEmpty()
+                              ? QString()
+                              : QStringLiteral("#%1 { color: %2; background-color: %3; }")
+                                    .arg(control.objectName(), control.property(keptText).value<QColor>().name(),
+                                         background.isValid() ? background.name() : QStringLiteral("transparent"));
     if (control.styleSheet() != sheet) {
         control.setStyleSheet(sheet);
     }
@@ -50,7 +49,6 @@ void keepColours(QWidget& control) {
     }
     control.setProperty(keptText, palette.color(control.foregroundRole()));
     control.setProperty(keptBackground, background);
-    restate(control);
 }
 
 // The window's designed palette, restated for the window and each of its controls
@@ -59,11 +57,10 @@ void keepColours(QWidget& control) {
 // the sheet's dark and the window's own light colours. Controls that keep colours of
 // their own restate them in a sheet of their own, which wins over this one. By name,
 // so that the failure message, a child of the window, keeps the sheet's look.
-QString windowSheet(const QWidget& window, std::span<const ControlDesign> design) {
+QString windowSheet(const QWidget& window, const QPalette& palette, std::span<const ControlDesign> design) {
     if (qApp->styleSheet().isEmpty()) {
         return {};
     }
-    const QPalette& palette = window.palette();
     const auto colour = [&palette](QPalette::ColorRole role) { return palette.color(role).name(); };
     QStringList boxes;
     QStringList buttons;
@@ -93,20 +90,15 @@ QString windowSheet(const QWidget& window, std::span<const ControlDesign> design
                .arg(sunken.join(u", "), colour(QPalette::Dark), colour(QPalette::Light));
 }
 
-void restateWindow(QWidget& window, std::span<const ControlDesign> design) {
-    const QString sheet = windowSheet(window, design);
-    if (window.styleSheet() != sheet) {
-        window.setStyleSheet(sheet);
-    }
-}
-
 // Watches the window for a new style sheet, and each of its controls for the hint
-// about to show.
+// about to show. The designed palette and font are taken once, before a sheet, which
+// rewrites the window's palette as it polishes it, can change them.
 class LookKeeper : public QObject {
 public:
     LookKeeper(QWidget& window, std::span<const ControlDesign> design, std::vector<QWidget*> keptControls)
         : QObject(&window), window_(window), design_(design), palette_(window.palette()), font_(window.font()),
           keptControls_(std::move(keptControls)) {
+        restateLook();
         window.installEventFilter(this);
         // The hint event goes to the control under the pointer, before it shows a tip.
         for (QWidget* control : window.findChildren<QWidget*>()) {
@@ -129,15 +121,24 @@ public:
         } else if (event->type() == QEvent::Polish && watched->inherits("QTipLabel")) {
             keepHintLook(*static_cast<QWidget*>(watched));
         } else if (event->type() == QEvent::StyleChange && watched == &window_) {
-            restateWindow(window_, design_);
-            for (QWidget* control : keptControls_) {
-                restate(*control);
-            }
+            restateLook();
         }
         return false;
     }
 
 private:
+    // Setting a sheet sends the window a style change again; an unchanged sheet is
+    // not set again, which ends it there.
+    void restateLook() {
+        const QString sheet = windowSheet(window_, palette_, design_);
+        if (window_.styleSheet() != sheet) {
+            window_.setStyleSheet(sheet);
+        }
+        for (QWidget* control : keptControls_) {
+            restate(*control);
+        }
+    }
+
     // The Windows style paints a hint from the system's theme and, as it polishes the
     // hint's label, replaces its colours with the theme's (grey on white under Wine).
     // A plain style paints it in the colours it is given.
@@ -172,7 +173,6 @@ void keepWindowLook(QWidget& window, std::span<const ControlDesign> design) {
             keptControls.push_back(&control);
         }
     }
-    restateWindow(window, design);
     new LookKeeper(window, design, std::move(keptControls));
 }
 

@@ -25,10 +25,11 @@ void useDesignedPalette(QWidget& window);
 //    system theme's. A theme can change it at any
 //    time, so it is set again, where it differs, just before each hint of the window
 //    shows.
-//  - While a style sheet is set for every program, each control whose design keeps
-//    its colours restates them in a style sheet of its own, which Qt prefers to the
-//    application's, and the rest follows the sheet. Without one nothing is restated
-//    and the style draws them.
+//  - While a style sheet is set for every program, the window restates its designed
+//    colours for itself and each control in style sheets of its own, which Qt
+//    prefers to the application's. Without one nothing is restated and the style
+//    draws them. A sheet set, changed or removed while the window is open is met the
+//    same way.
 void keepWindowLook(QWidget& window, std::span<const ControlDesign> design);
 
 // Keeps a result control's new background, as the calculation has just written it.

@@ -54,6 +54,9 @@ bool haveDejaVuSans() {
     return QFontDatabase::families().contains(family);
 }
 
+// When the desktop's palette and style sheet reach the window.
+enum class ThemeComes { beforeShown, whileOpen, sheetGoesWhileOpen };
+
 double contrast(const QColor& a, const QColor& b) {
     const double lighter = std::max(relativeLuminance(a), relativeLuminance(b));
     const double darker = std::min(relativeLuminance(a), relativeLuminance(b));
@@ -581,9 +584,10 @@ void FormTest::markerStandsOutOnEveryClassColour() {
 // The desktop's palette, as a theme hands it to every program.
 void FormTest::textsReadableUnderAnyTheme_data() {
     QTest::addColumn<QPalette>("desktop");
-    QTest::addColumn<QString>("styleSheet");  // for every program, as -stylesheet sets it
-    QTest::addColumn<bool>("sheetWhileOpen"); // as a desktop-wide one may come
-    QTest::newRow("default light palette") << QApplication::palette() << QString() << false;
+    QTest::addColumn<QString>("styleSheet"); // for every program, as -stylesheet sets it
+    QTest::addColumn<ThemeComes>("comes");   // a desktop-wide sheet may also come and go while open
+    using enum ThemeComes;
+    QTest::newRow("default light palette") << QApplication::palette() << QString() << beforeShown;
     // As KDE's Breeze Dark gives it.
     QPalette dark;
     for (const auto& [role, colour] : std::initializer_list<std::pair<QPalette::ColorRole, QColor>>{
@@ -606,11 +610,13 @@ void FormTest::textsReadableUnderAnyTheme_data() {
          }) {
         dark.setColor(role, colour);
     }
-    QTest::newRow("Breeze Dark palette") << dark << QString() << false;
+    QTest::newRow("Breeze Dark palette") << dark << QString() << beforeShown;
     const QString darkSheet = QStringLiteral("QWidget { background-color: #2B2B2B; color: #A9B7C6; }"
                                              "QLineEdit, QPushButton { background-color: #3C3F41; color: #BBBBBB; }");
-    QTest::newRow("dark style sheet") << QApplication::palette() << darkSheet << false;
-    QTest::newRow("dark style sheet set while open") << QApplication::palette() << darkSheet << true;
+    QTest::newRow("dark style sheet") << QApplication::palette() << darkSheet << beforeShown;
+    QTest::newRow("dark style sheet set while open") << QApplication::palette() << darkSheet << whileOpen;
+    QTest::newRow("dark style sheet, then Breeze Dark, while open") << dark << darkSheet << whileOpen;
+    QTest::newRow("dark style sheet gone while open") << QApplication::palette() << darkSheet << sheetGoesWhileOpen;
 }
 
 // Every text stands out from what lies behind it by the 4.5:1 that text needs, and
@@ -619,15 +625,15 @@ void FormTest::textsReadableUnderAnyTheme_data() {
 void FormTest::textsReadableUnderAnyTheme() {
     QFETCH(QPalette, desktop);
     QFETCH(QString, styleSheet);
-    QFETCH(bool, sheetWhileOpen);
+    QFETCH(ThemeComes, comes);
     const QPalette before = QApplication::palette();
     const auto restore = qScopeGuard([&before] {
         qApp->setStyleSheet(QString());
         QApplication::setPalette(before);
     });
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setPalette(desktop);
-    if (!sheetWhileOpen) {
+    if (comes != ThemeComes::whileOpen) {
+        QApplication::setPalette(desktop);
         qApp->setStyleSheet(styleSheet);
     }
     QToolTip::setPalette(desktop);
@@ -637,7 +643,13 @@ void FormTest::textsReadableUnderAnyTheme() {
     window_ = std::make_unique<MainWindow>();
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-    qApp->setStyleSheet(styleSheet);
+    if (comes == ThemeComes::whileOpen) {
+        qApp->setStyleSheet(styleSheet);
+        QApplication::setPalette(desktop);
+    } else if (comes == ThemeComes::sheetGoesWhileOpen) {
+        styleSheet.clear();
+        qApp->setStyleSheet(styleSheet);
+    }
     control<QLineEdit>("peso")->setText("170");
     control<QLineEdit>("altezza")->setText("1,75");
     QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
@@ -653,10 +665,7 @@ void FormTest::textsReadableUnderAnyTheme() {
         }
         return QColor(std::ranges::max(counts.keys(), {}, [&counts](QRgb colour) { return counts[colour]; }));
     };
-    // A sheet that comes while the window is open dresses the rest as Qt then can (the
-    // frames keep a style of their own): that row checks the result's colours alone.
-    for (const zorvel::ControlDesign& design :
-         sheetWhileOpen ? std::span<const zorvel::ControlDesign>() : zorvel::form1Controls()) {
+    for (const zorvel::ControlDesign& design : zorvel::form1Controls()) {
         QWidget* widget = control(design.name.data());
         QPalette::ColorRole role = widget->foregroundRole();
         QString text;
@@ -696,8 +705,8 @@ void FormTest::textsReadableUnderAnyTheme() {
     QCOMPARE(shot.pixelColor(140, 281), QColor(0, 0, 255));
     // One look, the window's own, also under a dark sheet: no light strips on dark, and
     // the dark boxes of the scale stay apart.
-    QVERIFY(sheetWhileOpen || mostCommonColour(window_->rect()) ==
-                                  zorvel::designPalette(zorvel::form1SystemColours()).color(QPalette::Window));
+    QVERIFY(mostCommonColour(window_->rect()) ==
+            zorvel::designPalette(zorvel::form1SystemColours()).color(QPalette::Window));
     QVERIFY(contrast(shot.pixelColor(control("segue")->x(), 300), black) >= 3.0);
 
     QWidget* box = control("adesso");
