@@ -21,10 +21,11 @@ class ProgramTestCase(unittest.TestCase):
 
     scale = 1
     extra_env = {}
+    window_manager = None  # the one under test
 
     @classmethod
     def setUpClass(cls):
-        cls.session = XSession()
+        cls.session = XSession(window_manager=cls.window_manager)
         cls.addClassCleanup(cls.session.close)
         cls.session.__enter__()
         cls.prepare_session()

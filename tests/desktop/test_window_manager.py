@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 """What a window manager learns about the window, and what it does with it:
-stays on top, no task-bar entry, fixed size, no minimize or maximize (and back at
-once, above and in place, if minimised, maximised or made full screen all the same),
+stays on top, no task-bar entry, fixed size (taken back when another program resizes
+it all the same), no minimize or maximize (and back at once, above and in place, if
+minimised, maximised or made full screen all the same),
 first shown centred by its frame at every start, where it stays, with an icon (every test finds it by its title); the keyboard back in the box to correct after a failure message; Return on
 "Calcola". Run under openbox, or KWin with ZORVEL_WINDOW_MANAGER=kwin."""
 
@@ -16,7 +17,7 @@ from accessibility import ScreenReaderMixin, descendants
 from calculations import by_name
 from desktoptest import ProgramTestCase
 from installation import read_desktop_entry
-from xsession import XSession, program_command, wait_for
+from xsession import NO_WINDOW_MANAGER, XSession, program_command, wait_for
 
 # _MOTIF_WM_HINTS: flags, functions, decorations, input mode, status.
 MOTIF_FUNCTIONS, MOTIF_DECORATIONS = 1, 2
@@ -294,6 +295,30 @@ class WindowStatesTest(ProgramTestCase):
                     return (not state & states and "_NET_WM_STATE_ABOVE" in state
                             and self.session.geometry(self.window) == placed)
                 wait_for(f"the window back above and at {placed}", as_placed)
+
+
+class ResizedFromOutsideTest(ProgramTestCase):
+    """Another program's resize reaches the window whatever its size hints say, on an X
+    server without a window manager as under fluxbox and IceWM: the window takes its
+    fixed size back."""
+
+    window_manager = NO_WINDOW_MANAGER
+
+    def test_the_window_takes_its_size_back(self):
+        events = RootEvents(self.session)
+        self.session.run("xdotool", "windowsize", str(self.window), "500", "500")
+
+        def sizes():
+            return [geometry[2:] for kind, geometry in events.of(self.window)
+                    if kind == "ConfigureNotify"]
+        def resized_and_back():
+            seen = sizes()
+            return (500, 500) in seen and seen[-1] == layout.CLIENT_SIZE
+        try:
+            wait_for("the window resized and back", resized_and_back, timeout=10)
+        except AssertionError:
+            raise AssertionError(f"resized to 500 x 500, the window went through {sizes()}, "
+                                 f"not back to its {layout.CLIENT_SIZE}") from None
 
 
 # how the message is closed, weight, height, the box to correct, what the user types next

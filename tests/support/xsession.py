@@ -37,7 +37,7 @@ _libc = ctypes.CDLL(None, use_errno=True)
 
 WINDOW_MANAGERS = ("openbox", "kwin")
 # A bare X server, for a benchmark that times a window's mapping without a window
-# manager in between.
+# manager in between, and for a test of what another program may then do to the window.
 NO_WINDOW_MANAGER = "none"
 
 
