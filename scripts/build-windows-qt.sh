@@ -14,7 +14,8 @@
 # The folder is reused while the source version, the compiler, the toolchain file and the
 # options below are the ones it was built with (they are written in its zorvel-qt.stamp,
 # last, so an interrupted build is started again). The first build takes about 14 minutes
-# on two idle cores (25 on busy ones); later runs return at once. Nothing outside the cache
+# on two idle cores (25 on busy ones); later runs return at once, and a run started during
+# a build waits for it (qt-VERSION-mingw.lock beside the folder). Nothing outside the cache
 # folder is written: apt fetches the source with a configuration of its own (see below).
 set -euo pipefail
 
@@ -249,11 +250,19 @@ ensure_notices() {
     rm -rf "$scratch"
 }
 
+# One run at a time: a run started while another builds would delete its work and start
+# over. It waits, then finds the folder ready. The lock lies beside the folder, which a
+# build deletes and makes again.
+mkdir -p "$cache"
+lock="$prefix.lock"
+exec 9>"$lock"
+if ! flock -n 9; then
+    echo "Waiting for the run that holds $lock (a build of Qt for Windows takes minutes)." >&2
+    flock 9
+fi
+
 if [ -f "$prefix/zorvel-qt.stamp" ] && [ "$(cat "$prefix/zorvel-qt.stamp")" = "$(stamp_text)" ]; then
     add_debian_files
-    # One run at a time fills in the notices of a shared folder.
-    exec 9>"$prefix/notices.lock"
-    flock 9
     ensure_notices
     echo "$prefix" >&3
     exit 0
