@@ -48,7 +48,6 @@ private slots:
     void twoPressesEqualOne();
     void offScaleMarker_data();
     void offScaleMarker();
-    void markerBeyondEveryFloat_data();
     void markerBeyondEveryFloat();
     void toolTips_data();
     void toolTips();
@@ -304,26 +303,14 @@ void CalculationTest::offScaleMarker() {
     QCOMPARE(line.width(), 5);
 }
 
-void CalculationTest::markerBeyondEveryFloat_data() {
-    QTest::addColumn<QString>("weight");
-    QTest::addColumn<QString>("height");
-    QTest::addColumn<QString>("index");
-    // clang-format off
-    QTest::newRow("1E40 kg, 175 cm") << "1E40" << "175" << "3,26530612244898E+39";
-    // clang-format on
-}
-
-// A marker position no float can hold is a weight too large: the index is shown, the
-// marker stays where it was.
+// A marker position no float can hold (1E40 kg, 175 cm) is a weight too large: the
+// index is shown, the marker stays where it was.
 void CalculationTest::markerBeyondEveryFloat() {
-    QFETCH(QString, weight);
-    QFETCH(QString, height);
-    QFETCH(QString, index);
     QVERIFY(calculate("70", "175"));
     const QRect markerBefore = control<QWidget>("Line1")->geometry();
-    QVERIFY(!calculate(weight, height));
+    QVERIFY(!calculate("1E40", "175"));
     QCOMPARE(ModalWatchdog::dismissMessage(), zorvel::failureMessage(Failure{Input::weight, Problem::tooLarge}));
-    QCOMPARE(control<QLabel>("Label3")->text(), index);
+    QCOMPARE(control<QLabel>("Label3")->text(), QStringLiteral("3,26530612244898E+39"));
     QCOMPARE(control<QWidget>("Line1")->geometry(), markerBefore);
     QVERIFY(showsPictureOf(4));
 }
