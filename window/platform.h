@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QMargins>
+#include <QPoint>
 #include <QtGui/qtguiglobal.h>
 
 #include <functional>
@@ -41,13 +42,25 @@ void askToBeActive(QWidget& window);
 std::optional<QMargins> announcedFrame(const QWidget& window);
 
 // Has the window manager centre `window`'s frame where the centre of its client area
-// stands, as it maps the window: for a window about to be shown (its show event) whose
-// frame cannot be known before. Only X11 needs it: Windows tells the frame at once,
-// and a Wayland compositor places the window itself.
+// stands, as it maps the window: for a window about to be shown (call it from the show
+// event) whose frame cannot be known before. On X11 the window manager waits from the
+// call until the function returned is called, which must be as soon as Qt has mapped
+// the window: as show() ends (the ShowToParent event); should it not be, the window
+// manager is let go as the event loop runs again. Only X11 needs it: Windows tells the
+// frame at once, and a Wayland compositor places the window itself.
 #if QT_CONFIG(xcb)
-void centreFrameAtMapping(QWidget& window);
+[[nodiscard]] std::function<void()> centreFrameAtMapping(QWidget& window);
 #else
-inline void centreFrameAtMapping(QWidget&) {}
+inline std::function<void()> centreFrameAtMapping(QWidget&) { return [] {}; }
+#endif
+
+// Where the window's client area stands on the screen as the X server has it now: Qt
+// learns of a move by the window manager an event later. Nothing where Qt's own
+// geometry is all there is to know.
+#if QT_CONFIG(xcb)
+std::optional<QPoint> clientAreaOnScreen(const QWidget& window);
+#else
+inline std::optional<QPoint> clientAreaOnScreen(const QWidget&) { return std::nullopt; }
 #endif
 
 // Calls `changed`, from the event loop, each time the window manager announces a new

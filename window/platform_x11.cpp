@@ -8,6 +8,7 @@
 #include "platform.h"
 
 #include <QAbstractNativeEventFilter>
+#include <QAccessible>
 #include <QGuiApplication>
 #include <QTimer>
 #include <QWidget>
@@ -331,23 +332,44 @@ std::optional<QMargins> announcedFrame(const QWidget& window) {
 }
 
 // Qt writes the size hints afresh as it maps the window, with the gravity that keeps
-// the client area where it was put; the centre gravity is written over them as soon as
-// the event loop runs again, a moment later, before the window manager has got to the
-// window (KWin takes milliseconds). Holding the server until then would be sure, but a
-// call of the accessibility bridge during the first show can wait on a program that
-// waits on the server. Openbox and IceWM do not place by the centre gravity, but they
-// tell the frame before the window is mapped.
-void centreFrameAtMapping(QWidget& window) {
+// the client area where it was put, and the window manager reads them as it takes the
+// window in. The server is held from the window's show event until Qt has mapped it
+// and the centre gravity is written over Qt's, so the window manager reads only the
+// centre gravity, at every start. The hold spans no turn of the event loop, where the
+// accessibility bridge could wait on a program that waits on the server; the bridge
+// is made before the hold for the same reason. Openbox and IceWM do not place by the
+// centre gravity, but they tell the frame before the window is mapped.
+std::function<void()> centreFrameAtMapping(QWidget& window) {
     xcb_connection_t* connection = x11Connection();
     if (!connection) {
-        return;
+        return [] {};
     }
     const auto nativeWindow = static_cast<xcb_window_t>(window.winId());
+    QAccessible::isActive();
+    xcb_grab_server(connection);
+    auto released = std::make_shared<bool>(false);
+    const auto letGo = [connection, nativeWindow, released] {
+        if (!std::exchange(*released, true)) {
+            giveCentreGravity(connection, nativeWindow);
+            xcb_ungrab_server(connection);
+            xcb_flush(connection);
+        }
+    };
     // Not tied to the window: the server must be let go whatever becomes of it.
-    QTimer::singleShot(0, qApp, [connection, nativeWindow] {
-        giveCentreGravity(connection, nativeWindow);
-        xcb_flush(connection);
-    });
+    QTimer::singleShot(0, qApp, letGo);
+    return letGo;
+}
+
+std::optional<QPoint> clientAreaOnScreen(const QWidget& window) {
+    xcb_connection_t* connection = x11Connection();
+    const auto nativeWindow = static_cast<xcb_window_t>(window.internalWinId());
+    if (!connection || !nativeWindow) {
+        return std::nullopt;
+    }
+    const XcbReply<xcb_translate_coordinates_reply_t> corner(xcb_translate_coordinates_reply(
+        connection, xcb_translate_coordinates(connection, nativeWindow, rootOf(connection, nativeWindow), 0, 0),
+        nullptr));
+    return corner ? std::optional(QPoint(corner->dst_x, corner->dst_y) / window.devicePixelRatioF()) : std::nullopt;
 }
 
 void watchAnnouncedFrame(QWidget& window, std::function<void()> changed) {

@@ -12,6 +12,7 @@
 #include <QWindow>
 
 #include <cstdlib>
+#include <utility>
 #include <optional>
 
 namespace zorvel {
@@ -70,8 +71,12 @@ bool WindowPolicy::eventFilter(QObject* watched, QEvent* event) {
             centreOnScreen(*frame);
         } else {
             centreOnScreen(QMargins());
-            centreFrameAtMapping(window_);
+            letWindowManagerGo_ = centreFrameAtMapping(window_);
         }
+    }
+    // Sent as show() ends, once Qt has mapped the window.
+    if (event->type() == QEvent::ShowToParent && letWindowManagerGo_) {
+        std::exchange(letWindowManagerGo_, nullptr)();
     }
     if (event->type() == QEvent::WindowStateChange && (window_.windowState() & refusedStates)) {
         QTimer::singleShot(0, this, [this] { window_.setWindowState(window_.windowState() & ~refusedStates); });
@@ -101,7 +106,8 @@ void WindowPolicy::centreInAnnouncedFrame() {
         (centredBy_ && window_.geometry() != placed_)) {
         return;
     }
-    const QPoint shift = clientPositionCentredIn(*frame) - window_.geometry().topLeft();
+    const QPoint shift = clientPositionCentredIn(*frame) -
+                         clientAreaOnScreen(window_).value_or(window_.geometry().topLeft());
     if (std::abs(shift.x()) > 1 || std::abs(shift.y()) > 1) {
         centreOnScreen(*frame);
     }

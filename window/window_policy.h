@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QRect>
 
+#include <functional>
 #include <optional>
 
 class QWidget;
@@ -39,6 +40,8 @@ private:
     // The frame the window was last centred by, and where that put it.
     std::optional<QMargins> centredBy_;
     QRect placed_;
+    // What lets the window manager go once Qt has mapped the window, while it waits.
+    std::function<void()> letWindowManagerGo_;
 };
 
 } // namespace zorvel
