@@ -51,7 +51,9 @@ std::optional<QMargins> announcedFrame(const QWidget& window);
 #if QT_CONFIG(xcb)
 [[nodiscard]] std::function<void()> centreFrameAtMapping(QWidget& window);
 #else
-inline std::function<void()> centreFrameAtMapping(QWidget&) { return [] {}; }
+inline std::function<void()> centreFrameAtMapping(QWidget&) {
+    return [] {};
+}
 #endif
 
 // Where the window's client area stands on the screen as the X server has it now: Qt

@@ -12,8 +12,8 @@
 #include <QWindow>
 
 #include <cstdlib>
-#include <utility>
 #include <optional>
+#include <utility>
 
 namespace zorvel {
 namespace {
@@ -106,8 +106,8 @@ void WindowPolicy::centreInAnnouncedFrame() {
         (centredBy_ && window_.geometry() != placed_)) {
         return;
     }
-    const QPoint shift = clientPositionCentredIn(*frame) -
-                         clientAreaOnScreen(window_).value_or(window_.geometry().topLeft());
+    const QPoint shift =
+        clientPositionCentredIn(*frame) - clientAreaOnScreen(window_).value_or(window_.geometry().topLeft());
     if (std::abs(shift.x()) > 1 || std::abs(shift.y()) > 1) {
         centreOnScreen(*frame);
     }
