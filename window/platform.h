@@ -5,12 +5,12 @@
 
 #include <QMargins>
 #include <QPoint>
+#include <QSize>
+#include <QWidget>
 #include <QtGui/qtguiglobal.h>
 
 #include <functional>
 #include <optional>
-
-class QWidget;
 
 // What the window system has to be told so that the window stays above the others and
 // keeps out of the task bar, and what it tells about the frame it draws.
@@ -54,6 +54,15 @@ std::optional<QMargins> announcedFrame(const QWidget& window);
 inline std::function<void()> centreFrameAtMapping(QWidget&) {
     return [] {};
 }
+#endif
+
+// Gives `window` the size `size` and leaves where it stands to the window manager, which
+// may be moving it at the same moment (back out of full screen): Qt's own resize asks
+// for the place Qt last knew as well.
+#if QT_CONFIG(xcb)
+void resizeInPlace(QWidget& window, QSize size);
+#else
+inline void resizeInPlace(QWidget& window, QSize size) { window.resize(size); }
 #endif
 
 // Where the window's client area stands on the screen as the X server has it now: Qt

@@ -360,6 +360,20 @@ std::function<void()> centreFrameAtMapping(QWidget& window) {
     return letGo;
 }
 
+void resizeInPlace(QWidget& window, QSize size) {
+    xcb_connection_t* connection = x11Connection();
+    if (!connection || !window.internalWinId()) {
+        window.resize(size);
+        return;
+    }
+    const QSize pixels = size * window.devicePixelRatioF();
+    const std::array<std::uint32_t, 2> values{static_cast<std::uint32_t>(pixels.width()),
+                                              static_cast<std::uint32_t>(pixels.height())};
+    xcb_configure_window(connection, static_cast<xcb_window_t>(window.internalWinId()),
+                         XCB_CONFIG_WINDOW_WIDTH | XCB_CONFIG_WINDOW_HEIGHT, values.data());
+    xcb_flush(connection);
+}
+
 std::optional<QPoint> clientAreaOnScreen(const QWidget& window) {
     xcb_connection_t* connection = x11Connection();
     const auto nativeWindow = static_cast<xcb_window_t>(window.internalWinId());

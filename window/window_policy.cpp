@@ -82,10 +82,20 @@ bool WindowPolicy::eventFilter(QObject* watched, QEvent* event) {
         QTimer::singleShot(0, this, [this] { window_.setWindowState(window_.windowState() & ~refusedStates); });
     }
     // Window managers that let another program resize a window (fluxbox, IceWM) do so
-    // whatever its size hints say; its fixed form would sit in a corner.
-    if (event->type() == QEvent::Resize && !(window_.windowState() & refusedStates) &&
-        window_.minimumSize() == window_.maximumSize() && window_.size() != window_.minimumSize()) {
-        QTimer::singleShot(0, this, [this] { window_.resize(window_.minimumSize()); });
+    // whatever its size hints say; its fixed form would sit in a corner. Checked again
+    // once the events at hand are handled: a window manager that makes the window full
+    // screen may resize it before it tells the state, and undoing the state brings the
+    // size back anyway.
+    const auto resizedFromOutside = [this] {
+        return !(window_.windowState() & refusedStates) && window_.minimumSize() == window_.maximumSize() &&
+               window_.size() != window_.minimumSize();
+    };
+    if (event->type() == QEvent::Resize && resizedFromOutside()) {
+        QTimer::singleShot(0, this, [this, resizedFromOutside] {
+            if (resizedFromOutside()) {
+                resizeInPlace(window_, window_.minimumSize());
+            }
+        });
     }
     return false;
 }
