@@ -48,7 +48,7 @@ constexpr double megabyte = 1024.0 * 1024.0;
 // In MB; empty where the C library cannot say.
 struct Memory {
     double resident = 0;
-    std::optional<double> allocated;   // by every thread, not yet freed
+    std::optional<double> allocated;   // by every thread, not yet freed (the allocator's per-thread caches counted in)
     std::optional<double> otherArenas; // what the other threads' arenas hold from the system
 };
 
