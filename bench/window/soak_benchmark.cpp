@@ -28,7 +28,9 @@
 #include <string>
 #include <unistd.h>
 
-#if defined(__GLIBC__)
+// What the allocator holds, where it can say so: malloc_info and mallinfo2 (glibc 2.33).
+#if defined(__GLIBC__) && (__GLIBC__ > 2 || __GLIBC_MINOR__ >= 33)
+#define ZORVEL_ALLOCATOR_FIGURES 1
 #include <malloc.h>
 #endif
 
@@ -60,7 +62,7 @@ double residentMegabytes() {
     return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / megabyte;
 }
 
-#if defined(__GLIBC__)
+#if defined(ZORVEL_ALLOCATOR_FIGURES)
 // malloc_info reports each arena as a <heap nr="N"> element, the main thread's first
 // (nr="0"), with what it holds from the system in its <system type="current" size=...>.
 // A thread other than the main one allocates from an arena of its own: Qt's X event
@@ -93,7 +95,7 @@ std::optional<double> otherArenasMegabytes() {
 Memory memoryNow() {
     Memory memory;
     memory.resident = residentMegabytes();
-#if defined(__GLIBC__)
+#if defined(ZORVEL_ALLOCATOR_FIGURES)
     const struct mallinfo2 allocator = mallinfo2();
     memory.allocated = static_cast<double>(allocator.uordblks + allocator.hblkhd) / megabyte;
     memory.otherArenas = otherArenasMegabytes();
