@@ -16,21 +16,15 @@ root=$(dirname "$(find "$work" -name Zorvel.exe)")
 list="$root/licenze/elenco.txt"
 [ -f "$list" ] && [ -f "$root/LEGGIMI.txt" ] || { echo "FAIL: no licenze/elenco.txt or LEGGIMI.txt" >&2; exit 1; }
 
-failures=0
-checked=0
+failures=0 checked=0
+failure() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 while IFS= read -r file; do
     checked=$((checked + 1))
     # The indented lines under the file's own line.
     notices=$(awk -v file="$file" '/^[^ ]/ { current = ($0 == file) } current && /^    / { print $1 }' "$list")
-    if [ -z "$notices" ]; then
-        echo "FAIL: $file has no notice in licenze/elenco.txt" >&2
-        failures=$((failures + 1))
-    fi
+    [ -n "$notices" ] || failure "$file has no notice in licenze/elenco.txt"
     for notice in $notices; do
-        if [ ! -s "$root/licenze/$notice" ]; then
-            echo "FAIL: $file: licenze/$notice is not in the .zip" >&2
-            failures=$((failures + 1))
-        fi
+        [ -s "$root/licenze/$notice" ] || failure "$file: licenze/$notice is not in the .zip"
     done
 done < <(cd "$root" && find . -type f ! -path './licenze/*' ! -name LEGGIMI.txt | sed 's|^\./||' | sort)
 [ "$failures" -eq 0 ] || exit 1
