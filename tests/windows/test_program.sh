@@ -25,9 +25,9 @@ wait_for() { # <description> <command...>: until the command succeeds, up to 30 
     fail "$1"
 }
 
-zips=("$(cd "$1" && pwd)"/*.zip)
-[ "${#zips[@]}" -eq 1 ] && [ -f "${zips[0]}" ] || fail "no one .zip in $1"
-(cd "$work" && cmake -E tar xf "${zips[0]}")
+only_file() { [ $# -eq 1 ] && [ -f "$1" ] || fail "not one file: $*"; echo "$1"; } # <glob's matches>
+zip=$(only_file "$(cd "$1" && pwd)"/*.zip)
+(cd "$work" && cmake -E tar xf "$zip")
 # Only what the .zip holds: no DLL from elsewhere.
 unset WINEPATH
 
@@ -40,27 +40,27 @@ settled_window() {
     window=$(window_ids | head -n 1)
     [ -n "$window" ] && has_keyboard "$window" && xprop -id "$window" _NET_WM_STATE >/dev/null 2>&1
 }
-start_zorvel() { # <Zorvel.exe>: until its window has the keyboard
+start_zorvel() { # <Zorvel.exe>: until its window has the keyboard; it is topmost, without a task-bar button
     wine "$1" >"$work/wine.log" 2>&1 &
     program=$!
     wait_for "no window titled Zorvel got the keyboard" settled_window
+    states=$(xprop -id "$window" _NET_WM_STATE)
+    [[ $states == *_NET_WM_STATE_ABOVE* ]] || fail "not topmost: $states"
+    [[ $states == *_NET_WM_STATE_SKIP_TASKBAR* ]] || fail "has a task-bar button: $states"
 }
 start_zorvel "$(find "$work" -name Zorvel.exe)"
 
 # The layout comes from the design table, as for the desktop tests.
 layout() { python3 "$(dirname "$0")/../support/window_layout.py" "$@"; }
-designed_size=$(layout size | tr ' ' x)
+read -r width height < <(layout size)
 size=$(xwininfo -id "$window" | awk '/Width:/ {w = $2} /Height:/ {print w "x" $2}')
-[ "$size" = "$designed_size" ] || fail "client area $size, not $designed_size"
-states=$(xprop -id "$window" _NET_WM_STATE)
-[[ $states == *_NET_WM_STATE_ABOVE* ]] || fail "not topmost: $states"
-[[ $states == *_NET_WM_STATE_SKIP_TASKBAR* ]] || fail "has a task-bar button: $states"
+[ "$size" = "${width}x$height" ] || fail "client area $size, not ${width}x$height"
 
 # Centred on the screen within a pixel, frame included (openbox's, like Windows' at 96 DPI).
 place() { xwininfo -id "$window" | awk '/Absolute upper-left/ {printf "%s ", $4} /Map State/ {print $3}'; }
 read -r x y _ < <(place)
 read -r left right top bottom < <(xprop -id "$window" _NET_FRAME_EXTENTS | tr -d , | awk '{print $3, $4, $5, $6}')
-read -r width height screen_width screen_height <<<"$(layout size) $(xwininfo -root | awk '/Width:/ {w = $2} /Height:/ {print w, $2}')"
+read -r screen_width screen_height < <(xwininfo -root | awk '/Width:/ {w = $2} /Height:/ {print w, $2}')
 off_x=$((2 * x - left + right + width - screen_width)) off_y=$((2 * y - top + bottom + height - screen_height))
 [ "${off_x#-}" -le 2 ] && [ "${off_y#-}" -le 2 ] || fail "the frame is ($off_x/2, $off_y/2) px off centre"
 
@@ -73,15 +73,9 @@ for request in "wmctrl -i -r $window -b add,fullscreen" "xdotool windowminimize 
 done
 
 # The colours of the bar's three boxes (poi, adesso, segue), read in their middles.
-read -r -a bar_middles <<<"$(layout centre poi adesso segue)"
-bar_shows() {
-    import -window "$window" "$work/window.png"
-    local shown= i
-    for i in 0 2 4; do
-        shown+=$(convert "$work/window.png" -format "%[pixel:p{${bar_middles[i]},${bar_middles[i + 1]}}] " info:)
-    done
-    [ "$shown" = "$1" ]
-}
+read -r -a bar_middles < <(layout centre poi adesso segue)
+bar_pixels=$(printf '%%[pixel:p{%s,%s}] ' "${bar_middles[@]}")
+bar_shows() { import -window "$window" "$work/window.png" && [ "$(convert "$work/window.png" -format "$bar_pixels" info:)" = "$1" ]; }
 press_calcola() { xdotool key --delay 100 Tab Tab space; } # from the weight box
 
 # 70 kg and 175 cm: class 4, between Sottopeso and Sovrappeso.
@@ -176,10 +170,9 @@ traces() {
 entry_value() { wine reg query "$entry_key" /v "$1" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$1 \+REG_[A-Z_]\+ \+//p"; }
 
 before=$(traces)
-installers=("$(cd "$1" && pwd)"/*-setup-x64.exe)
-[ "${#installers[@]}" -eq 1 ] && [ -f "${installers[0]}" ] || fail "no one installer in $1"
-wine "${installers[0]}" /S
-wine "${installers[0]}" /S
+installer=$(only_file "$(cd "$1" && pwd)"/*-setup-x64.exe)
+wine "$installer" /S
+wine "$installer" /S
 
 while read -r name expected; do
     [ "$(entry_value "$name")" = "$expected" ] || fail "Apps and Features: $name is '$(entry_value "$name")', not '$expected'"
@@ -203,8 +196,6 @@ shortcuts=$(find "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/P
 target=$(strings -a "$shortcuts" | grep -m 1 -i '^[a-z]:.*\.exe$')
 [ "$target" = "$folder\Zorvel.exe" ] || fail "the shortcut points to $target"
 start_zorvel "$target"
-states=$(xprop -id "$window" _NET_WM_STATE)
-[[ $states == *_NET_WM_STATE_ABOVE* ]] || fail "installed, not topmost: $states"
 calculate_class_4
 close_zorvel
 
