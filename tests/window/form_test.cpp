@@ -270,7 +270,7 @@ void FormTest::stateBeforeFirstCalculation() {
     QVERIFY(control<QLabel>("tipoT")->text().isEmpty());
     QVERIFY(control<QLabel>("Image1")->pixmap().isNull());
 
-    // "Med" in white on the blue box, the marker black over the bar.
+    // "Med" in white on the blue box, the bar not yet coloured beside the marker.
     const QImage shot = window_->grab().toImage();
     const QRect index = control("Label3")->geometry();
     QCOMPARE(shot.pixelColor(index.left() + 4, index.center().y()), QColor(0, 0, 255));
@@ -281,7 +281,6 @@ void FormTest::stateBeforeFirstCalculation() {
     }
     QVERIFY(whiteText);
     const int barRow = control("adesso")->geometry().center().y();
-    QCOMPARE(shot.pixelColor(2400 / 15, barRow), window_->palette().color(QPalette::WindowText));
     QCOMPARE(shot.pixelColor(2400 / 15 - 10, barRow), window_->palette().color(QPalette::Window));
 }
 
@@ -577,25 +576,22 @@ void FormTest::textsReadableUnderAnyTheme_data() {
     QTest::newRow("default light palette") << QApplication::palette() << QString() << beforeShown;
     // As KDE's Breeze Dark gives it.
     QPalette dark;
-    for (const auto& [role, colour] : std::initializer_list<std::pair<QPalette::ColorRole, QColor>>{
-             {QPalette::Window, QColor(0x31, 0x36, 0x3B)},
-             {QPalette::WindowText, QColor(0xEF, 0xF0, 0xF1)},
-             {QPalette::Base, QColor(0x23, 0x26, 0x29)},
-             {QPalette::AlternateBase, QColor(0x31, 0x36, 0x3B)},
-             {QPalette::Text, QColor(0xEF, 0xF0, 0xF1)},
-             {QPalette::Button, QColor(0x31, 0x36, 0x3B)},
-             {QPalette::ButtonText, QColor(0xEF, 0xF0, 0xF1)},
-             {QPalette::Light, QColor(0x41, 0x47, 0x4D)},
-             {QPalette::Midlight, QColor(0x3A, 0x3F, 0x44)},
-             {QPalette::Mid, QColor(0x25, 0x29, 0x2C)},
-             {QPalette::Dark, QColor(0x1A, 0x1D, 0x1F)},
-             {QPalette::Shadow, QColor(0x12, 0x14, 0x15)},
-             {QPalette::Highlight, QColor(0x3D, 0xAE, 0xE9)},
-             {QPalette::HighlightedText, QColor(0xEF, 0xF0, 0xF1)},
-             {QPalette::ToolTipBase, QColor(0x31, 0x36, 0x3B)},
-             {QPalette::ToolTipText, QColor(0xEF, 0xF0, 0xF1)},
-         }) {
-        dark.setColor(role, colour);
+    using enum QPalette::ColorRole;
+    const std::pair<QRgb, QList<QPalette::ColorRole>> breezeDark[] = {
+        {0x31363B, {Window, AlternateBase, Button, ToolTipBase}},
+        {0xEFF0F1, {WindowText, Text, ButtonText, HighlightedText, ToolTipText}},
+        {0x232629, {Base}},
+        {0x41474D, {Light}},
+        {0x3A3F44, {Midlight}},
+        {0x25292C, {Mid}},
+        {0x1A1D1F, {Dark}},
+        {0x121415, {Shadow}},
+        {0x3DAEE9, {Highlight}},
+    };
+    for (const auto& [colour, roles] : breezeDark) {
+        for (const QPalette::ColorRole role : roles) {
+            dark.setColor(role, QColor(colour));
+        }
     }
     QTest::newRow("Breeze Dark palette") << dark << QString() << beforeShown;
     const QString darkSheet = QStringLiteral("QWidget { background-color: #2B2B2B; color: #A9B7C6; }"
