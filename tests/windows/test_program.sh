@@ -77,6 +77,7 @@ read -r -a bar_middles < <(layout centre poi adesso segue)
 bar_pixels=$(printf '%%[pixel:p{%s,%s}] ' "${bar_middles[@]}")
 bar_shows() { import -window "$window" "$work/window.png" && [ "$(convert "$work/window.png" -format "$bar_pixels" info:)" = "$1" ]; }
 press_calcola() { xdotool key --delay 100 Tab Tab space; } # from the weight box
+weight_again() { xdotool key --delay 100 shift+Tab shift+Tab && xdotool type --delay 50 "$1" && press_calcola; } # from Calcola
 
 # 70 kg and 175 cm: class 4, between Sottopeso and Sovrappeso.
 calculate_class_4() {
@@ -88,8 +89,7 @@ calculate_class_4() {
 calculate_class_4
 
 # "abc" as the weight: the message in Italian; Ctrl+C copies a Windows message's text.
-xdotool key --delay 100 shift+Tab shift+Tab && xdotool type --delay 50 abc
-press_calcola
+weight_again abc
 wait_for "no message appeared" window_count_is 2
 message=$(window_ids | grep -v -x "$window")
 wait_for "the message did not get the keyboard" has_keyboard "$message"
@@ -137,8 +137,7 @@ index_shows_comma() {
             for (x in lowest) if (lowest[x] > line) exit 0
             exit 1 }'
 }
-xdotool key --delay 100 shift+Tab shift+Tab && xdotool type --delay 50 123456789
-press_calcola
+weight_again 123456789
 wait_for "the long index has no comma" index_shows_comma
 
 # Closing the window ends the program.
