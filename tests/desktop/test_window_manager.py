@@ -147,26 +147,27 @@ class WindowManagerTest(ProgramTestCase):
         self.assertRegex(window_class, rf'= "[^"]*", "{expected_class}"\s*$')
 
 
-class RootEvents:
-    """The root window's children (the frames a window manager draws) created, mapped
-    and moved from now on, as xev reports them."""
+class XEvents:
+    """What xev reports from now on about the root window's children (the frames a
+    window manager draws: created, mapped and moved), or about one window."""
 
-    def __init__(self, session):
+    def __init__(self, session, window=None):
         self.session, self.marks = session, 0
-        self.path = os.path.join(session.runtime_dir, "root-events.log")
+        self.where = ["-id", str(window)] if window else ["-root"]
+        self.path = os.path.join(session.runtime_dir, f"events-{window or 'root'}.log")
         with open(self.path, "wb") as log:
-            session.start(["xev", "-root", "-event", "substructure", "-event", "property"],
-                          stdout=log)
+            session.start(["xev", *self.where, "-event", "structure" if window else "substructure",
+                           "-event", "property"], stdout=log)
         self.of(None)
 
     def of(self, window):
         """(event, geometry or None) for each event of `window` until now: a property set
-        on the root now is reported after them, and set again while xev is not listening."""
+        now is reported after them, and set again while xev is not listening."""
         self.marks += 1
         mark = f"ZORVEL_MARK_{self.marks}"
 
         def reported():
-            self.session.run("xprop", "-root", "-f", mark, "8s", "-set", mark, "1")
+            self.session.run("xprop", *self.where, "-f", mark, "8s", "-set", mark, "1")
             with open(self.path) as log:
                 text = log.read()
             return mark in text and text
@@ -209,7 +210,7 @@ class CentringTest(unittest.TestCase):
 
     def test_every_start_appears_centred_in_its_frame_and_stays(self):
         with XSession() as session:
-            events = RootEvents(session)
+            events = XEvents(session)
             for start in range(1, self.STARTS + 1):
                 program = session.start(program_command())
                 window = session.wait_for_window("Zorvel", owner=program)
@@ -233,30 +234,14 @@ class WindowStatesTest(ProgramTestCase):
     def test_a_minimised_window_comes_back_at_once(self):
         # xev reports what happens to the window in order: the window manager hides
         # it (UnmapNotify), the program asks for it back (MapNotify).
-        log_path = os.path.join(self.session.runtime_dir, "xev.log")
-        with open(log_path, "wb") as log:
-            watcher = self.session.start(["xev", "-id", str(self.window), "-event", "structure",
-                                          "-event", "property"], stdout=log)
-        try:
-            # A property set on the window shows once xev is listening.
-            def listening():
-                self.session.run("xprop", "-id", str(self.window), "-f", "ZORVEL_XEV_READY", "8s",
-                                 "-set", "ZORVEL_XEV_READY", "1")
-                with open(log_path) as log:
-                    return "ZORVEL_XEV_READY" in log.read()
-            wait_for("xev to listen", listening, interval=0.5)
-            self.session.run("xdotool", "windowminimize", str(self.window))
+        events = XEvents(self.session, self.window)
+        self.session.run("xdotool", "windowminimize", str(self.window))
 
-            def events():
-                with open(log_path) as log:
-                    return [line.split()[0] for line in log if line.strip() and line[0] != " "]
-            wait_for("the window manager to minimise the window",
-                     lambda: "UnmapNotify" in events())
-            wait_for("the window to come back",
-                     lambda: "MapNotify" in events()[events().index("UnmapNotify"):])
-        finally:
-            watcher.terminate()
-            watcher.wait(timeout=30)
+        def seen():
+            return [kind for kind, _ in events.of(self.window)]
+        wait_for("the window manager to minimise the window", lambda: "UnmapNotify" in seen())
+        wait_for("the window to come back",
+                 lambda: "MapNotify" in seen()[seen().index("UnmapNotify"):])
         wait_for("the window manager to show it as a normal window again",
                  lambda: "Normal" in self.session.property_text(self.window, "WM_STATE"))
         state = self.session.atoms(self.window, "_NET_WM_STATE")
@@ -298,7 +283,7 @@ class ResizedFromOutsideTest(ProgramTestCase):
     window_manager = NO_WINDOW_MANAGER
 
     def test_the_window_takes_its_size_back(self):
-        events = RootEvents(self.session)
+        events = XEvents(self.session)
         self.session.run("xdotool", "windowsize", str(self.window), "500", "500")
 
         def sizes():
