@@ -114,7 +114,8 @@ wait_for "class 5 is not shown" bar_shows "srgb(0,255,0) srgb(255,128,128) srgb(
 
 # The end box's hint: light yellow (most common), black text (darkest), also after leaving.
 tip() { xdotool search --onlyvisible --classname '^zorvel\.exe$' | grep -v -x "$window"; }
-tip_shown() { set -- "$(tip | head -n 1)" && [ -n "$1" ] && import -window "$1" "$work/tip.png" && [[ $(convert "$work/tip.png" -format %c \
+# A tip's window can go while import reads it, and import then waits for ever.
+tip_shown() { set -- "$(tip | head -n 1)" && [ -n "$1" ] && timeout 10 import -window "$1" "$work/tip.png" && [[ $(convert "$work/tip.png" -format %c \
     histogram:info: | sort -rn | head -n 1) == *"(255,255,225)"* ]] && [ "$(convert "$work/tip.png" -colorspace Gray \
     -format '%[fx:minima < 0.25]' info:)" = 1 ]; }
 tip_gone() { ! tip_shown; } # Wine may keep a hidden tip's window mapped, empty
