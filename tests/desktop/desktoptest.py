@@ -114,12 +114,8 @@ class ProgramTestCase(unittest.TestCase):
         def probe():
             bar = self.read_bar()
             return bar if (bar.previous, bar.current, bar.next) == expected else None
-        try:
-            return wait_for(f"the colours of class {category} on the bar", probe, timeout=30)
-        except AssertionError:
-            bar = self.read_bar()
-            self.fail(f"the bar shows {bar.previous}, {bar.current}, {bar.next}; "
-                      f"class {category} needs {expected}")
+        return wait_for(f"the colours of class {category} on the bar, {expected}", probe, seen=lambda: (
+            "the bar shows {0.previous}, {0.current}, {0.next}".format(self.read_bar())))
 
     def assert_marker_at(self, bar, twips, line_width=5):
         self.assertEqual(len(bar.marker_runs), 1,

@@ -45,11 +45,9 @@ def wait_until_centred_in_frame(session, window):
     def offset():
         x, y, width, height = session.geometry(window)
         return off_centre(session, (x, y), (width, height), frame)
-    try:
-        wait_for("the window to stand centred", lambda: all(abs(d) <= 1 for d in offset()), timeout=30)
-    except AssertionError:
-        raise AssertionError(f"client area at {session.geometry(window)[:2]} with frame {frame}, "
-                             f"{offset()} off centre") from None
+    wait_for("the window to stand centred", lambda: all(abs(d) <= 1 for d in offset()),
+             seen=lambda: f"client area at {session.geometry(window)[:2]} with frame {frame}, "
+                          f"{offset()} off centre")
 
 
 class WindowManagerTest(ProgramTestCase):
@@ -292,11 +290,8 @@ class ResizedFromOutsideTest(ProgramTestCase):
         def resized_and_back():
             seen = sizes()
             return (500, 500) in seen and seen[-1] == layout.CLIENT_SIZE
-        try:
-            wait_for("the window resized and back", resized_and_back, timeout=10)
-        except AssertionError:
-            raise AssertionError(f"resized to 500 x 500, the window went through {sizes()}, "
-                                 f"not back to its {layout.CLIENT_SIZE}") from None
+        wait_for(f"the window resized to 500 x 500 and back to its {layout.CLIENT_SIZE}",
+                 resized_and_back, timeout=10, seen=lambda: f"it went through {sizes()}")
 
 
 # how the message is closed, weight, height, the box to correct, what the user types next

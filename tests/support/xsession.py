@@ -53,15 +53,17 @@ def _die_with_parent():
     _libc.prctl(PR_SET_PDEATHSIG, signal.SIGKILL)
 
 
-def wait_for(what, probe, timeout=30.0, interval=0.05):
-    """Return probe()'s first truthy result, or fail naming what did not happen."""
+def wait_for(what, probe, timeout=30.0, interval=0.05, seen=None):
+    """Return probe()'s first truthy result, or fail naming what did not happen and,
+    where `seen` is given, what it says is there instead."""
     deadline = time.monotonic() + timeout
     while True:
         result = probe()
         if result:
             return result
         if time.monotonic() > deadline:
-            raise AssertionError(f"timed out after {timeout:.0f} s waiting for {what}")
+            instead = f"; {seen()}" if seen else ""
+            raise AssertionError(f"timed out after {timeout:.0f} s waiting for {what}{instead}")
         time.sleep(interval)
 
 
