@@ -91,6 +91,7 @@ class XSession:
         self.screen = screen
         self.window_manager = window_manager or window_manager_under_test()
         self.processes = []
+        self.process_groups = []  # leaders of the processes killed with all they start
         self.env = None
         self.runtime_dir = None
 
@@ -108,7 +109,12 @@ class XSession:
 
     def close(self):
         for process in reversed(self.processes):
-            if process.poll() is None:
+            if process.pid in self.process_groups:
+                # What the process started goes too: a service a bus started is not
+                # among self.processes.
+                with contextlib.suppress(ProcessLookupError):
+                    os.killpg(process.pid, signal.SIGKILL)
+            elif process.poll() is None:
                 process.terminate()
         for process in reversed(self.processes):
             try:
@@ -117,6 +123,7 @@ class XSession:
                 process.kill()
                 process.wait()
         self.processes.clear()
+        self.process_groups.clear()
         if self.runtime_dir:
             shutil.rmtree(self.runtime_dir, ignore_errors=True)
             self.runtime_dir = None
@@ -131,8 +138,9 @@ class XSession:
         self.processes.append(process)
         return process
 
-    def run(self, *command, check=True):
-        result = subprocess.run(command, env=self.env, capture_output=True,
+    def run(self, *command, check=True, extra_env=None):
+        result = subprocess.run(command, env={**self.env, **(extra_env or {})},
+                                capture_output=True,
                                 check=False, timeout=30)
         if check and result.returncode != 0:
             raise AssertionError(f"{' '.join(command)} failed ({result.returncode}): "
@@ -194,23 +202,40 @@ class XSession:
 
     def _start_kwin(self):
         # KWin is a Qt 5 program: on the X server, without compositing (Xvfb has no
-        # GL worth the name), with the session bus the test runs in. It says nothing
-        # when it is ready; a window it has taken in and framed shows that it is.
-        if "DBUS_SESSION_BUS_ADDRESS" not in self.env:
-            raise SystemExit("KWin needs a session bus: run the test under dbus-run-session")
-        # Services the bus starts for KWin (its global shortcuts) must find this display.
+        # GL worth the name). It says nothing when it is ready; a window it has taken
+        # in and framed shows that it is.
+        # It gets a session bus of its own, which ends with the session together with
+        # the services it had the bus start. On a shared bus, the global-shortcut
+        # service of an ended session kept restarting against a display that was gone,
+        # whose number Xvfb then gave the next session; the next KWin's calls to it
+        # blocked for 25 s each, and it framed nothing for 30 s.
+        bus = {"DBUS_SESSION_BUS_ADDRESS": self._start_session_bus()}
+        # Services the bus starts for KWin must find this display.
         self.run("dbus-update-activation-environment", "DISPLAY", "XDG_RUNTIME_DIR",
-                 "XDG_CONFIG_HOME", "XDG_CACHE_HOME")
+                 "XDG_CONFIG_HOME", "XDG_CACHE_HOME", extra_env=bus)
         self.start(["kwin_x11", "--replace"],
-                   extra_env={"KWIN_COMPOSE": "N", "QT_QPA_PLATFORM": "xcb"},
+                   extra_env={"KWIN_COMPOSE": "N", "QT_QPA_PLATFORM": "xcb", **bus},
                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         probe = self.start(["xmessage", "-name", "zorvel-probe", "-geometry", "+0+0", "probe"])
         window = self.wait_for_window("zorvel-probe", owner=probe)
         wait_for("KWin to frame a window",
-                 lambda: sum(self.cardinals(window, "_NET_FRAME_EXTENTS")) > 0, timeout=30)
+                 lambda: sum(self.cardinals(window, "_NET_FRAME_EXTENTS")) > 0, timeout=30,
+                 seen=self.where_processes_wait)
         probe.terminate()
         probe.wait(timeout=10)
         wait_for("the probe window to go", lambda: not self.visible_windows("zorvel-probe"))
+
+    def _start_session_bus(self):
+        """The address of a new session bus, killed at close with all it started."""
+        bus = self.start(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                         stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                         start_new_session=True)
+        self.process_groups.append(bus.pid)
+        ready, _, _ = select.select([bus.stdout], [], [], 20)
+        address = bus.stdout.readline().decode().strip() if ready else ""
+        if not address:
+            raise AssertionError("the session bus did not start")
+        return address
 
     # -- windows ---------------------------------------------------------------------
 
@@ -233,12 +258,17 @@ class XSession:
             return wait_for(f"a window titled {title!r}", probe, timeout)
         except AssertionError as failure:
             tree = self.run("xwininfo", "-root", "-tree", check=False).decode()
-            # Where each process's main thread sleeps tells one busy or stuck (a window
-            # manager that leaves a window out) from one idle in its event loop (poll).
-            for process in self.processes:
-                with contextlib.suppress(OSError), open(f"/proc/{process.pid}/wchan") as wchan:
-                    tree += f"\n{process.args[0]} waits in {wchan.read()}"
-            raise AssertionError(f"{failure}; the screen holds:\n{tree}") from None
+            raise AssertionError(f"{failure}; the screen holds:\n{tree}\n"
+                                 f"{self.where_processes_wait()}") from None
+
+    def where_processes_wait(self):
+        # Where each process's main thread sleeps tells one busy or stuck (a window
+        # manager that leaves a window out) from one idle in its event loop (poll).
+        lines = []
+        for process in self.processes:
+            with contextlib.suppress(OSError), open(f"/proc/{process.pid}/wchan") as wchan:
+                lines.append(f"{process.args[0]} waits in {wchan.read()}")
+        return "\n".join(lines)
 
     def property_text(self, window, name):
         return self.run("xprop", "-id", str(window), name).decode()
