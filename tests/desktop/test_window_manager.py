@@ -362,12 +362,19 @@ class KeysOnCalcolaTest(ProgramTestCase):
                 self.assert_marker_at(bar, calculation.marker_twips)
 
 
-class ClosingTest(ProgramTestCase):
+class FreshProgramTest(ProgramTestCase):
+    """A fresh program, untouched by the tests: the keys a user types first go to it,
+    and closing its window ends it."""
 
-    def test_closing_the_window_ends_the_program(self):
-        # Alt+F4 makes openbox send the close request a user's click on the close button sends.
-        self.session.activate(self.window)
+    def test_takes_the_keyboard_focus_and_ends_when_closed(self):
+        wait_for("the new window to take the keyboard focus",
+                 # xdotool fails while X focus is still PointerRoot: no window has it yet.
+                 lambda: int(self.session.run("xdotool", "getwindowfocus", check=False) or b"0")
+                 == self.window,
+                 timeout=30)
 
+        # Alt+F4 makes the window manager send the close request a click on the close
+        # button sends.
         def closed():
             # Pressed again while it has not worked: a window manager that has just
             # started may not have taken its keys yet.
@@ -375,17 +382,6 @@ class ClosingTest(ProgramTestCase):
             return self.program.poll() is not None
         wait_for("the program to end", closed, timeout=30, interval=1.0)
         self.assertEqual(self.program.returncode, 0)
-
-
-class FocusAtStartTest(ProgramTestCase):
-    """A fresh program, untouched by the tests: the keys a user types first go to it."""
-
-    def test_the_new_window_takes_the_keyboard_focus(self):
-        wait_for("the new window to take the keyboard focus",
-                 # xdotool fails while X focus is still PointerRoot: no window has it yet.
-                 lambda: int(self.session.run("xdotool", "getwindowfocus", check=False) or b"0")
-                 == self.window,
-                 timeout=30)
 
 
 if __name__ == "__main__":
