@@ -34,7 +34,9 @@ class ProgramTestCase(unittest.TestCase):
             env["QT_SCALE_FACTOR"] = str(cls.scale)
         cls.program = cls.session.start(program_command(), extra_env=env)
         # Once, on a machine running other tests, KWin had not taken the window in after
-        # 30 s: a blocked D-Bus call waits 25 s before it gives up.
+        # 30 s: its calls to a hung shortcut service of an earlier session waited 25 s
+        # each. Each session's KWin now has a bus of its own; the longer wait stays for
+        # a loaded machine.
         cls.window = cls.session.wait_for_window("Zorvel", owner=cls.program, timeout=60)
         cls.program_started()
 
