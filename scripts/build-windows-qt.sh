@@ -43,7 +43,11 @@ prefix="$cache/qt-$upstream-mingw"
 # FEATURE_opengl=OFF alone leaves dynamicgl on, and the windows plugin does not compile.
 # Without direct2d (its own platform plugin) Qt builds no DirectWrite 3 font database,
 # so directwrite3 is off too; the windows platform uses its default GDI font database.
+# ld writes the time of linking into each DLL's export table unless told not to, and two
+# builds of this source would then ship different DLLs.
 options=(
+    -DCMAKE_SHARED_LINKER_FLAGS=-Wl,--no-insert-timestamp
+    -DCMAKE_MODULE_LINKER_FLAGS=-Wl,--no-insert-timestamp
     -DCMAKE_BUILD_TYPE=Release
     -DBUILD_SHARED_LIBS=ON
     -DQT_BUILD_EXAMPLES=OFF

@@ -4,7 +4,8 @@
 #
 # Builds the packages of the last commit twice, from two clones in folders of different
 # names and depths, and compares them byte for byte: the Linux .deb and the Windows .zip
-# and installer. Where two differ, diffoscope shows how; the script then fails.
+# and installer. Where two differ, diffoscope shows how; the script then fails. It fails
+# too where Qt for Windows recorded the time of its build in a DLL.
 # Usage: check-reproducible.sh      (from a checkout; Windows packages need Qt for Windows,
 #                                    which scripts/build-windows-qt.sh builds once)
 set -euo pipefail
@@ -54,6 +55,17 @@ for package in "${packages[@]}"; do
     else
         echo "DIFFERS: $name"
         diffoscope --no-progress "$package" "$again" || true
+        status=1
+    fi
+done
+
+# Both builds take Qt's DLLs from the one Qt for Windows, so comparing them cannot show a
+# time that Qt's build recorded; a link time in a DLL's export table would make the next
+# build of Qt, and the packages made with it, differ.
+for dll in "$ZORVEL_WINDOWS_QT"/bin/*.dll "$ZORVEL_WINDOWS_QT"/plugins/*/*.dll; do
+    linked=$(x86_64-w64-mingw32-objdump -p "$dll" | awk '/^Time\/Date stamp/ { print $3; exit }')
+    if [ "${linked:-0}" != 0 ]; then
+        echo "RECORDS ITS LINK TIME: ${dll#"$ZORVEL_WINDOWS_QT"/} ($linked)"
         status=1
     fi
 done
