@@ -203,12 +203,12 @@ class XSession:
         # KWin is a Qt 5 program: on the X server, without compositing (Xvfb has no
         # GL worth the name). It says nothing when it is ready; a window it has taken
         # in and framed shows that it is.
-        # It gets a session bus of its own, started in this session's environment as
-        # the services it starts for KWin (its global shortcuts) will be, and killed
-        # with them when the session ends. On a bus shared by the sessions of one test
-        # file, a global-shortcut service that an ended session left hanging kept its
-        # name, and every call the next KWin made to it waited 25 s: no KWin after it
-        # framed a window within 30 s.
+        # It gets a session bus of its own, which starts KWin's services (its global
+        # shortcuts) in this session's environment, so that they find this display,
+        # and is killed with them when the session ends. On a bus shared by the
+        # sessions of one test file, a shortcut service that an ended session left
+        # hanging kept its name, and every call the next KWin made to it waited 25 s:
+        # no KWin after it framed a window within 30 s.
         bus = {"DBUS_SESSION_BUS_ADDRESS": self._start_session_bus()}
         self.start(["kwin_x11", "--replace"],
                    extra_env={"KWIN_COMPOSE": "N", "QT_QPA_PLATFORM": "xcb", **bus},
