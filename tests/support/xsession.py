@@ -91,7 +91,7 @@ class XSession:
         self.screen = screen
         self.window_manager = window_manager or window_manager_under_test()
         self.processes = []
-        self.process_groups = []  # leaders of the processes killed with all they start
+        self.group = None  # the process group of everything the session starts
         self.env = None
         self.runtime_dir = None
 
@@ -108,22 +108,25 @@ class XSession:
         self.close()
 
     def close(self):
+        # One at a time, the last started first, so that the window manager ends while
+        # its X server still runs: KWin restarts itself when it loses the server, and
+        # the restarted one would take over the next session given the same display
+        # number (a session without a window manager among them).
         for process in reversed(self.processes):
-            if process.pid in self.process_groups:
-                # What the process started goes too: a service a bus started is not
-                # among self.processes.
-                with contextlib.suppress(ProcessLookupError):
-                    os.killpg(process.pid, signal.SIGKILL)
-            elif process.poll() is None:
+            if process.poll() is None:
                 process.terminate()
-        for process in reversed(self.processes):
             try:
                 process.wait(timeout=5)
             except subprocess.TimeoutExpired:
                 process.kill()
                 process.wait()
+        # What they started unseen (a bus's services, a restarted window manager) is in
+        # their process group.
+        if self.group:
+            with contextlib.suppress(ProcessLookupError):
+                os.killpg(self.group, signal.SIGKILL)
         self.processes.clear()
-        self.process_groups.clear()
+        self.group = None
         if self.runtime_dir:
             shutil.rmtree(self.runtime_dir, ignore_errors=True)
             self.runtime_dir = None
@@ -134,7 +137,8 @@ class XSession:
         env = dict(self.env)
         env.update(extra_env or {})
         process = subprocess.Popen(command, env=env, preexec_fn=_die_with_parent,
-                                   stdin=subprocess.DEVNULL, **options)
+                                   process_group=self.group, stdin=subprocess.DEVNULL,
+                                   **options)
         self.processes.append(process)
         return process
 
@@ -155,10 +159,11 @@ class XSession:
             server = subprocess.Popen(
                 ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{width}x{height}x24",
                  "-nolisten", "tcp", "-noreset"],
-                pass_fds=(write_end,), preexec_fn=_die_with_parent,
+                pass_fds=(write_end,), preexec_fn=_die_with_parent, process_group=0,
                 stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL)
             os.close(write_end)
             self.processes.append(server)
+            self.group = server.pid
             number = b""
             deadline = time.monotonic() + 20
             while not number.endswith(b"\n"):
@@ -205,7 +210,7 @@ class XSession:
         # in and framed shows that it is.
         # It gets a session bus of its own, which starts KWin's services (its global
         # shortcuts) in this session's environment, so that they find this display,
-        # and is killed with them when the session ends. On a bus shared by the
+        # and ends with them and the session. On a bus shared by the
         # sessions of one test file, a shortcut service that an ended session left
         # hanging kept its name, and every call the next KWin made to it waited 25 s:
         # no KWin after it framed a window within 30 s.
@@ -223,11 +228,9 @@ class XSession:
         wait_for("the probe window to go", lambda: not self.visible_windows("zorvel-probe"))
 
     def _start_session_bus(self):
-        """The address of a new session bus, killed at close with all it started."""
+        """The address of a new session bus."""
         bus = self.start(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
-                         stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
-                         start_new_session=True)
-        self.process_groups.append(bus.pid)
+                         stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
         ready, _, _ = select.select([bus.stdout], [], [], 20)
         address = bus.stdout.readline().decode().strip() if ready else ""
         if not address:
