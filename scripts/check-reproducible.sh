@@ -63,7 +63,8 @@ done
 # time that Qt's build recorded; a link time in a DLL's export table would make the next
 # build of Qt, and the packages made with it, differ.
 for dll in "$ZORVEL_WINDOWS_QT"/bin/*.dll "$ZORVEL_WINDOWS_QT"/plugins/*/*.dll; do
-    linked=$(x86_64-w64-mingw32-objdump -p "$dll" | awk '/^Time\/Date stamp/ { print $3; exit }')
+    # awk reads to the end: objdump stopped by a closed pipe would fail the pipeline.
+    linked=$(x86_64-w64-mingw32-objdump -p "$dll" | awk '/^Time\/Date stamp/ && !seen++ { print $3 }')
     if [ "${linked:-0}" != 0 ]; then
         echo "RECORDS ITS LINK TIME: ${dll#"$ZORVEL_WINDOWS_QT"/} ($linked)"
         status=1
