@@ -2,28 +2,28 @@
 # SPDX-FileCopyrightText: 2026 The Zorvel developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
-# Builds the packages of the last commit twice, from two clones in folders of different
-# names and depths, and compares them byte for byte: the Linux .deb and the Windows .zip
-# and installer. Where two differ, diffoscope shows how; the script then fails. It fails
-# too where Qt for Windows recorded the time of its build in a DLL.
-# Usage: check-reproducible.sh      (from a checkout; Windows packages need Qt for Windows,
-#                                    which scripts/build-windows-qt.sh builds once)
+# Builds the packages twice, from the source release (scripts/make-source-release.sh: the
+# last commit in a clone, the source files in a tree without git) unpacked into two
+# folders of different names and depths, and compares them byte for byte: the Linux .deb
+# and the Windows .zip and installer. Where two differ, diffoscope shows how; the script
+# then fails. It fails too where Qt for Windows recorded the time of its build in a DLL.
+# Usage: check-reproducible.sh      (Windows packages need Qt for Windows, which
+#                                    scripts/build-windows-qt.sh builds once)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 ZORVEL_WINDOWS_QT=$(bash scripts/build-windows-qt.sh)
 export ZORVEL_WINDOWS_QT
-checkout=$PWD
-commit=$(git rev-parse HEAD)
+release=$(bash scripts/make-source-release.sh)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# build_packages <folder>: the packages of the last commit, built in a clone there, end
-# up in <folder>/packages.
+# build_packages <folder>: the packages of the source release, unpacked and built there,
+# end up in <folder>/packages.
 build_packages() {
     local source=$1/zorvel
-    git clone --quiet --no-hardlinks --no-checkout "$checkout" "$source"
-    git -C "$source" checkout --quiet "$commit"
+    mkdir -p "$source"
+    tar -xJf "$release" -C "$source" --strip-components=1
     (
         cd "$source"
         cmake --preset release >/dev/null
@@ -38,7 +38,7 @@ build_packages() {
 started=$SECONDS
 build_packages "$work/first"
 build_packages "$work/second/build-of-the-same-commit"
-echo "Two builds of ${commit:0:7} in $((SECONDS - started)) s."
+echo "Two builds of ${release##*/} ($(cut -d ' ' -f 1 "$release.sha256")) in $((SECONDS - started)) s."
 
 shopt -s nullglob
 packages=("$work/first/packages"/*.{deb,zip,exe})
