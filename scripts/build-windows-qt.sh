@@ -31,6 +31,11 @@ else
     cache=${ZORVEL_WINDOWS_QT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/zorvel}
 fi
 
+if [ ! -x /usr/bin/xmlstarlet ]; then
+    echo "Qt for Windows needs xmlstarlet: bash scripts/ensure-packages.sh windows" >&2
+    exit 1
+fi
+
 version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
 upstream=${version%%+*}
 prefix="$cache/qt-$upstream-mingw"
@@ -44,10 +49,12 @@ prefix="$cache/qt-$upstream-mingw"
 # Without direct2d (its own platform plugin) Qt builds no DirectWrite 3 font database,
 # so directwrite3 is off too; the windows platform uses its default GDI font database.
 # ld writes the time of linking into each DLL's export table unless told not to, and two
-# builds of this source would then ship different DLLs.
+# builds of this source would then ship different DLLs. Qt's configure step compresses the
+# MIME database built into Qt6Core.dll, minified with xmlstarlet where it finds one: named
+# here, so that every machine minifies it (see also SOURCE_DATE_EPOCH below).
 options=(
-    -DCMAKE_SHARED_LINKER_FLAGS=-Wl,--no-insert-timestamp
-    -DCMAKE_MODULE_LINKER_FLAGS=-Wl,--no-insert-timestamp
+    '-DCMAKE_SHARED_LINKER_FLAGS=-Wl,--no-insert-timestamp'
+    '-DCMAKE_MODULE_LINKER_FLAGS=-Wl,--no-insert-timestamp'
     -DCMAKE_BUILD_TYPE=Release
     -DBUILD_SHARED_LIBS=ON
     -DQT_BUILD_EXAMPLES=OFF
@@ -76,12 +83,18 @@ options=(
     -DFEATURE_system_harfbuzz=OFF
     -DFEATURE_system_pcre2=OFF
     -DFEATURE_system_doubleconversion=OFF
+    -Dxmlstarlet=/usr/bin/xmlstarlet
 )
+
+# The time that CMake's gzip writes into the header of the MIME database it compresses:
+# none while SOURCE_DATE_EPOCH is set, else the time of the build. It is set, as Debian
+# sets it, to the time of the source's last changelog entry.
+source_date_line="SOURCE_DATE_EPOCH from the source's debian/changelog"
 
 stamp_text() {
     echo "qt6-base $version"
     x86_64-w64-mingw32-g++-posix -dumpfullversion
-    printf '%s\n' "${options[@]}"
+    printf '%s\n' "${options[@]}" "$source_date_line"
     cat "$toolchain_source"
 }
 
@@ -125,6 +138,7 @@ mirror_as_source_entries() { # <sources folder>
     local descriptions entry file number
     descriptions=$(apt-cache policy qt6-base-dev \
         | awk '$2 ~ /:\/\// && $NF == "Packages" { print $2, $3, $4, $5 }')
+    # shellcheck disable=SC2016 # apt's own fields, not the shell's
     apt-get indextargets --format '$(SOURCESENTRY) $(DESCRIPTION)' 'Created-By: Packages' \
         | awk -v wanted="$descriptions" 'BEGIN { split(wanted, lines, "\n"); for (i in lines) ok[lines[i]] }
               { entry = $1; $1 = ""; if (substr($0, 2) in ok) print entry }' \
@@ -145,6 +159,8 @@ mirror_as_source_entries() { # <sources folder>
 }
 
 configure_qt() { # <source folder> <build folder>
+    SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l "$1/debian/changelog" -S Timestamp)
+    export SOURCE_DATE_EPOCH
     cmake -S "$1" -B "$2" -G Ninja \
         -DCMAKE_TOOLCHAIN_FILE="$prefix/mingw-w64-x86_64.cmake" \
         -DQT_HOST_PATH=/usr \
@@ -153,9 +169,20 @@ configure_qt() { # <source folder> <build folder>
         "${options[@]}"
 }
 
+# A file describes one part, or several in a list; a part names one licence file or a
+# list. Qt writes line breaks inside its strings, which a strict reader refuses.
 licence_files() { # <qt_attribution.json>: the licence files it names, one a line
-    grep -oE '"LicenseFiles?" *: *(\[[^]]*\]|"[^"]*")' "$1" | sed -E 's/^"LicenseFiles?" *: *//' \
-        | grep -oE '"[^"]*"' | tr -d '"' || true
+    python3 - "$1" <<'EOF'
+import json
+import sys
+
+with open(sys.argv[1], encoding="utf-8") as file:
+    described = json.load(file, strict=False)
+for part in described if isinstance(described, list) else [described]:
+    named = part.get("LicenseFiles", part.get("LicenseFile", []))
+    for name in [named] if isinstance(named, str) else named:
+        print(name)
+EOF
 }
 
 # The build graph of a DLL down to the files of the source: what it links (its objects
@@ -233,7 +260,7 @@ record_notices() { # <source folder> <build folder>
             cat "$kept/failed" >&2
             exit 1
         fi
-        { cut -d' ' -f2 "$kept/graph"; cat "$kept/includes"/* | tr ' \\' '\n\n'; } | grep -E '^[^ :]+$' \
+        { cut -d' ' -f2 "$kept/graph"; cat "$kept/includes"/* | tr ' \134' '\n'; } | grep -E '^[^ :]+$' \
             | (cd "$build" && xargs -r realpath -m --relative-to="$source") | grep -v '^\.\./' | sort -u \
             | install -D -m 644 /dev/stdin "$kept/inputs/$dll.txt"
     done
