@@ -9,7 +9,12 @@ import csv
 import os
 from collections import namedtuple
 
-from window_layout import BOXES, CLIENT_SIZE, TWIPS_PER_PIXEL, centre  # noqa: F401 (for the tests)
+import window_layout
+from window_layout import BOXES, centre
+
+# The window's size and scale, which the tests take from here with the calculations.
+CLIENT_SIZE = window_layout.CLIENT_SIZE
+TWIPS_PER_PIXEL = window_layout.TWIPS_PER_PIXEL
 
 ClassRow = namedtuple("ClassRow", ["name", "colour", "left_bound", "right_bound"])
 

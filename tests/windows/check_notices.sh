@@ -10,11 +10,11 @@ set -euo pipefail
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 zips=("$1"/*.zip)
-[ "${#zips[@]}" -eq 1 ] && [ -f "${zips[0]}" ] || { echo "FAIL: no one .zip in $1" >&2; exit 1; }
+[[ ${#zips[@]} -eq 1 && -f ${zips[0]} ]] || { echo "FAIL: no one .zip in $1" >&2; exit 1; }
 (cd "$work" && cmake -E tar xf "${zips[0]}")
 root=$(dirname "$(find "$work" -name Zorvel.exe)")
 list="$root/licenze/elenco.txt"
-[ -f "$list" ] && [ -f "$root/LEGGIMI.txt" ] || { echo "FAIL: no licenze/elenco.txt or LEGGIMI.txt" >&2; exit 1; }
+[[ -f $list && -f $root/LEGGIMI.txt ]] || { echo "FAIL: no licenze/elenco.txt or LEGGIMI.txt" >&2; exit 1; }
 
 failures=0 checked=0
 failure() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }

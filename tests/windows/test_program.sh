@@ -25,7 +25,7 @@ wait_for() { # <description> <command...>: until the command succeeds, up to 30 
     fail "$1"
 }
 
-only_file() { [ $# -eq 1 ] && [ -f "$1" ] || fail "not one file: $*"; echo "$1"; } # <glob's matches>
+only_file() { [[ $# -eq 1 && -f $1 ]] || fail "not one file: $*"; echo "$1"; } # <glob's matches>
 zip=$(only_file "$(cd "$1" && pwd)"/*.zip)
 (cd "$work" && cmake -E tar xf "$zip")
 # Only what the .zip holds: no DLL from elsewhere.
@@ -62,7 +62,7 @@ read -r x y _ < <(place)
 read -r left right top bottom < <(xprop -id "$window" _NET_FRAME_EXTENTS | tr -d , | awk '{print $3, $4, $5, $6}')
 read -r screen_width screen_height < <(xwininfo -root | awk '/Width:/ {w = $2} /Height:/ {print w, $2}')
 off_x=$((2 * x - left + right + width - screen_width)) off_y=$((2 * y - top + bottom + height - screen_height))
-[ "${off_x#-}" -le 2 ] && [ "${off_y#-}" -le 2 ] || fail "the frame is ($off_x/2, $off_y/2) px off centre"
+[[ ${off_x#-} -le 2 && ${off_y#-} -le 2 ]] || fail "the frame is ($off_x/2, $off_y/2) px off centre"
 
 # Full screen and minimise, asked by another program, are undone where the window stood.
 stood=$(place)
@@ -188,7 +188,7 @@ entries=$(wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninsta
 [ "$entries" -eq 1 ] || fail "$entries entries in Apps and Features after installing twice"
 installed_kib=$(du -sk "$(winepath -u "$folder")" | cut -f 1)
 listed_kib=$(($(entry_value EstimatedSize)))
-[ $((listed_kib * 10)) -ge $((installed_kib * 9)) ] && [ $((listed_kib * 10)) -le $((installed_kib * 11)) ] ||
+((listed_kib * 10 >= installed_kib * 9 && listed_kib * 10 <= installed_kib * 11)) ||
     fail "Apps and Features gives $listed_kib KiB for $installed_kib KiB installed"
 
 shortcuts=$(find "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs" -name Zorvel.lnk)
