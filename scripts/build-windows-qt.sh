@@ -86,15 +86,21 @@ options=(
     -Dxmlstarlet=/usr/bin/xmlstarlet
 )
 
-# The time that CMake's gzip writes into the header of the MIME database it compresses:
-# none while SOURCE_DATE_EPOCH is set, else the time of the build. It is set, as Debian
-# sets it, to the time of the source's last changelog entry.
-source_date_line="SOURCE_DATE_EPOCH from the source's debian/changelog"
+# What else makes two machines' builds alike, named in the stamp as the options are:
+# - the time that CMake's gzip writes into the header of the MIME database it compresses:
+#   none while SOURCE_DATE_EPOCH is set, else the time of the build. It is set, as Debian
+#   sets it, to the time of the source's last changelog entry;
+# - the work folder, which lies in the cache folder, in the file names that a few warnings
+#   of Qt's print (__FILE__): the source and build folders are mapped to fixed names.
+recipe=(
+    "SOURCE_DATE_EPOCH from the source's debian/changelog"
+    "-ffile-prefix-map of the source and build folders"
+)
 
 stamp_text() {
     echo "qt6-base $version"
     x86_64-w64-mingw32-g++-posix -dumpfullversion
-    printf '%s\n' "${options[@]}" "$source_date_line"
+    printf '%s\n' "${options[@]}" "${recipe[@]}"
     cat "$toolchain_source"
 }
 
@@ -161,7 +167,9 @@ mirror_as_source_entries() { # <sources folder>
 configure_qt() { # <source folder> <build folder>
     SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l "$1/debian/changelog" -S Timestamp)
     export SOURCE_DATE_EPOCH
+    local mapped="-ffile-prefix-map=$1=qt6-base -ffile-prefix-map=$2=build"
     cmake -S "$1" -B "$2" -G Ninja \
+        -DCMAKE_C_FLAGS="$mapped" -DCMAKE_CXX_FLAGS="$mapped" \
         -DCMAKE_TOOLCHAIN_FILE="$prefix/mingw-w64-x86_64.cmake" \
         -DQT_HOST_PATH=/usr \
         -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake" \
