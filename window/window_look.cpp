@@ -8,7 +8,7 @@
 #include <QApplication>
 #include <QColor>
 #include <QEvent>
-#include <QStringList>
+#include <QFontMetrics>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTimer>
@@ -51,43 +51,86 @@ void keepColours(QWidget& control) {
     control.setProperty(keptBackground, background);
 }
 
-// The window's designed palette, restated for the window and each of its controls
-// while a style sheet is set for every program: the window's own sheet, which Qt
-// prefers to the application's, keeps the design whole, rather than a patchwork of
-// the sheet's dark and the window's own light colours. Controls that keep colours of
-// their own restate them in a sheet of their own, which wins over this one. By name,
-// so that the failure message, a child of the window, keeps the sheet's look.
+// The font of the design, as a sheet declares it: a sheet's font wins over the
+// widget's own.
+QString fontDeclarations(FontDesign design) {
+    const QFont font = designFont(design);
+    return QStringLiteral("font-family: \"%1\"; font-size: %2pt; font-weight: %3; font-style: normal; "
+                          "text-decoration: none;")
+        .arg(font.family())
+        .arg(design.pointSize)
+        .arg(design.bold ? QStringLiteral("bold") : QStringLiteral("normal"));
+}
+
+// The box of a control as designed, in the terms of a sheet, whose margins, paddings
+// and borders a sheet would otherwise add. A border is "native" where the style draws
+// the kind's own: the frames, the text boxes and the button.
+QString boxDeclarations(const ControlDesign& row, const QPalette& palette) {
+    // The style's own frame of a text box, which the contents keep clear of.
+    const int frameWidth = QApplication::style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    switch (row.kind) {
+    case ControlKind::frame:
+        // The outline starts half the caption's height down, as the style draws it.
+        return QStringLiteral("border-style: native; border-width: 0; padding: 0; margin: %1px 0 0 0;")
+            .arg(QFontMetrics(designFont(row.font)).height() / 2);
+    case ControlKind::textBox:
+        return QStringLiteral("border-style: native; border-width: 0; margin: 0; padding: %1px;").arg(frameWidth);
+    case ControlKind::button:
+        return QStringLiteral("border-style: native; border-width: 0; margin: 0; padding: 0;");
+    default:
+        break;
+    }
+    // A sheet's rule leaves a label's sunken panel undrawn: it is drawn as the rule's border.
+    return row.border == Border::single
+               ? QStringLiteral("margin: 0; padding: 0; border-width: 1px; border-style: solid; "
+                                "border-color: %1 %2 %2 %1;")
+                     .arg(palette.color(QPalette::Dark).name(), palette.color(QPalette::Light).name())
+               : QStringLiteral("margin: 0; padding: 0; border: none;");
+}
+
+// The window's whole design, restated for the window and each of its controls while a
+// style sheet is set for every program: the window's own sheet, which Qt prefers to
+// the application's, keeps the design whole (its palette, fonts, borders, paddings
+// and captions), rather than a patchwork of the sheet's looks and the window's own.
+// Controls that keep colours of their own restate them in a sheet of their own, which
+// wins over this one. By name, so that the failure message, a child of the window,
+// keeps the sheet's look.
 QString windowSheet(const QWidget& window, const QPalette& palette, std::span<const ControlDesign> design) {
     if (qApp->styleSheet().isEmpty()) {
         return {};
     }
     const auto colour = [&palette](QPalette::ColorRole role) { return palette.color(role).name(); };
-    QStringList boxes;
-    QStringList buttons;
-    QStringList others;
-    QStringList sunken;
+    QString sheet = QStringLiteral("#%1 { background-color: %2; color: %3; }\n")
+                        .arg(window.objectName(), colour(QPalette::Window), colour(QPalette::WindowText));
     for (const ControlDesign& row : design) {
-        const QString selector = QLatin1Char('#') + toQString(row.name);
-        (row.kind == ControlKind::textBox  ? boxes
-         : row.kind == ControlKind::button ? buttons
-                                           : others)
-            .append(selector);
-        if (row.kind == ControlKind::label && row.border == Border::single) {
-            sunken.append(selector);
+        QString colours;
+        switch (row.kind) {
+        case ControlKind::textBox:
+            colours = QStringLiteral("background-color: %1; color: %2; selection-background-color: %3; "
+                                     "selection-color: %4;")
+                          .arg(colour(QPalette::Base), colour(QPalette::Text), colour(QPalette::Highlight),
+                               colour(QPalette::HighlightedText));
+            break;
+        case ControlKind::button:
+            colours = QStringLiteral("background-color: %1; color: %2;")
+                          .arg(colour(QPalette::Button), colour(QPalette::ButtonText));
+            break;
+        default:
+            colours = QStringLiteral("background-color: transparent; color: %1;").arg(colour(QPalette::WindowText));
+        }
+        const QString name = toQString(row.name);
+        sheet += QStringLiteral("#%1 { %2 %3 %4 }\n")
+                     .arg(name, fontDeclarations(row.font), colours, boxDeclarations(row, palette));
+        if (row.kind == ControlKind::frame) {
+            // The caption where and as the style sets it into the outline, on the
+            // window's colour, which hides the outline behind it.
+            sheet += QStringLiteral("#%1::title { subcontrol-origin: margin; subcontrol-position: top left; "
+                                    "left: 8px; margin: 0; padding: 0; border: none; color: %2; "
+                                    "background-color: %3; }\n")
+                         .arg(name, colour(QPalette::WindowText), colour(QPalette::Window));
         }
     }
-    return QStringLiteral(
-               "#%1 { background-color: %2; color: %3; }\n"
-               "%4 { background-color: transparent; color: %3; }\n"
-               "%5 { background-color: %6; color: %7; selection-background-color: %8; selection-color: %9; }\n")
-               .arg(window.objectName(), colour(QPalette::Window), colour(QPalette::WindowText), others.join(u", "),
-                    boxes.join(u", "), colour(QPalette::Base), colour(QPalette::Text), colour(QPalette::Highlight),
-                    colour(QPalette::HighlightedText)) +
-           QStringLiteral("%1 { background-color: %2; color: %3; }\n")
-               .arg(buttons.join(u", "), colour(QPalette::Button), colour(QPalette::ButtonText)) +
-           // A sheet's rule leaves a label's sunken panel undrawn: it is drawn as the rule's border.
-           QStringLiteral("%1 { border-width: 1px; border-style: solid; border-color: %2 %3 %3 %2; }\n")
-               .arg(sunken.join(u", "), colour(QPalette::Dark), colour(QPalette::Light));
+    return sheet;
 }
 
 // Watches the window for a new style sheet, and each of its controls for the hint

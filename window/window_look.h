@@ -10,8 +10,8 @@
 class QColor;
 class QWidget;
 
-// The window's own colours and fonts, whatever the desktop's theme or a style sheet
-// set for every program: its designed palette, its hints in its own font and colours,
+// The window's own design, whatever the desktop's theme or a style sheet set for
+// every program: its designed palette, fonts and boxes, its hints in its own font and colours,
 // and the colours of the controls that carry a result.
 namespace zorvel {
 
@@ -25,9 +25,9 @@ void useDesignedPalette(QWidget& window);
 //    system theme's. A theme can change it at any
 //    time, so it is set again, where it differs, just before each hint of the window
 //    shows.
-//  - While a style sheet is set for every program, the window restates its designed
-//    colours for itself and each control in style sheets of its own, which Qt
-//    prefers to the application's. Without one nothing is restated and the style
+//  - While a style sheet is set for every program, the window restates its whole
+//    design (colours, fonts, borders, paddings, the frames' captions) for itself and
+//    each control in style sheets of its own, which Qt prefers to the application's. Without one nothing is restated and the style
 //    draws them. A sheet set, changed or removed while the window is open is met the
 //    same way.
 void keepWindowLook(QWidget& window, std::span<const ControlDesign> design);

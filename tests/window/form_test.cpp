@@ -575,6 +575,15 @@ void FormTest::textsReadableUnderAnyTheme_data() {
     QTest::newRow("dark style sheet") << QApplication::palette() << darkSheet << beforeShown;
     QTest::newRow("dark style sheet set while open") << QApplication::palette() << darkSheet << whileOpen;
     QTest::newRow("dark style sheet gone while open") << QApplication::palette() << darkSheet << sheetGoesWhileOpen;
+    // A sheet that dresses every widget: its fonts, borders, paddings and captions
+    // must reach none of the window's controls.
+    const QString dressingSheet =
+        darkSheet + QStringLiteral("* { font: italic 14pt \"DejaVu Serif\"; padding: 4px; margin: 2px; }"
+                                   "QLabel, QLineEdit, QPushButton, QGroupBox { border: 2px solid #FF00FF; }"
+                                   "QGroupBox::title { color: #FFCC66; padding: 3px; }");
+    QTest::newRow("fonts, borders and captions sheet") << QApplication::palette() << dressingSheet << beforeShown;
+    QTest::newRow("fonts, borders and captions sheet set while open")
+        << QApplication::palette() << dressingSheet << whileOpen;
 }
 
 // Every text stands out from what lies behind it by the 4.5:1 that text needs, and
@@ -638,6 +647,42 @@ void FormTest::textsReadableUnderAnyTheme() {
                                 .arg(design.name.data(), widget->palette().color(role).name(), background.name())
                                 .arg(ratio)));
     }
+    // The design whole: each control in its designed font and box, the frames'
+    // captions dark on the window, and no border of the sheet's anywhere.
+    for (const zorvel::ControlDesign& design : zorvel::form1Controls()) {
+        const QWidget* widget = control(design.name.data());
+        const QFont font = zorvel::designFont(design.font);
+        QVERIFY2(widget->font().family() == font.family() && widget->font().pointSizeF() == font.pointSizeF() &&
+                     widget->font().bold() == font.bold() && !widget->font().italic(),
+                 qPrintable(QStringLiteral("%1: %2").arg(design.name.data(), widget->font().toString())));
+        if (qobject_cast<const QLabel*>(widget)) {
+            const int border = design.border == zorvel::Border::single ? 1 : 0;
+            QCOMPARE(widget->contentsRect(), widget->rect().adjusted(border, border, -border, -border));
+        }
+        if (const auto* frame = qobject_cast<const QGroupBox*>(widget)) {
+            const QRect caption(frame->mapTo(window_.get(), QPoint(0, 0)),
+                                QSize(frame->width(), frame->fontMetrics().height()));
+            const QColor background = mostCommonColour(caption);
+            double darkest = 1;
+            for (int x = caption.left(); x <= caption.right(); ++x) {
+                for (int y = caption.top(); y <= caption.bottom(); ++y) {
+                    darkest = std::max(darkest, contrast(shot.pixelColor(x, y), background));
+                }
+            }
+            QVERIFY2(darkest >= 4.5, qPrintable(QStringLiteral("%1's caption: %2:1").arg(frame->title()).arg(darkest)));
+        }
+    }
+    const auto showsSheetBorder = [&shot] {
+        for (int y = 0; y < shot.height(); ++y) {
+            for (int x = 0; x < shot.width(); ++x) {
+                if (shot.pixelColor(x, y) == QColor(0xFF00FF)) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    };
+    QVERIFY(!showsSheetBorder());
     // The colours that carry the result, as designed: class 9 on the scale, the black
     // marker, the blue index box.
     const QColor black(Qt::black);
