@@ -27,9 +27,8 @@ void useDesignedPalette(QWidget& window);
 //    shows.
 //  - While a style sheet is set for every program, the window restates its whole
 //    design (colours, fonts, borders, paddings, the frames' captions) for itself and
-//    each control in style sheets of its own, which Qt prefers to the application's. Without one nothing is restated and the style
-//    draws them. A sheet set, changed or removed while the window is open is met the
-//    same way.
+//    each control in style sheets of its own, which Qt prefers to the application's. Without one nothing is restated
+//    and the style draws them. A sheet set, changed or removed while the window is open is met the same way.
 void keepWindowLook(QWidget& window, std::span<const ControlDesign> design);
 
 // Keeps a result control's new background, as the calculation has just written it.
