@@ -22,8 +22,6 @@ def expected_files(bindir="bin", datadir="share"):
         "metainfo": f"{datadir}/metainfo/{APP_ID}.metainfo.xml",
         "scalable icon": f"{datadir}/icons/hicolor/scalable/apps/{APP_ID}.svg",
         "manual page": f"{datadir}/man/man1/zorvel.1.gz",
-        "copyright": f"{datadir}/doc/zorvel/copyright",
-        "changelog": f"{datadir}/doc/zorvel/changelog.gz",
     }
     for size in ICON_SIZES:
         files[f"{size} px icon"] = f"{datadir}/icons/hicolor/{size}x{size}/apps/{APP_ID}.png"
