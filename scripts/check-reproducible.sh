@@ -26,9 +26,11 @@ build_packages() {
     tar -xJf "$release" -C "$source" --strip-components=1
     (
         cd "$source"
-        cmake --preset release >/dev/null
-        cmake --build --preset release -j "$(nproc)" >/dev/null
-        cpack -G DEB --config build/release/CPackConfig.cmake -B "$1/packages" >/dev/null
+        # The .deb as Debian builds it; dpkg-buildpackage leaves it beside the tree.
+        dpkg-buildpackage -us -uc -b -Jauto >"$1/dpkg-buildpackage.log" 2>&1 ||
+            { cat "$1/dpkg-buildpackage.log" >&2; exit 1; }
+        mkdir -p "$1/packages"
+        mv "$1"/zorvel_*.deb "$1/packages/"
         cmake --preset windows -DBUILD_TESTING=OFF -DZORVEL_BENCHMARKS=OFF >/dev/null
         cmake --build --preset windows -j "$(nproc)" >/dev/null
         cpack --config build/windows/CPackConfig.cmake -B "$1/packages" >/dev/null

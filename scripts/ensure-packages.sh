@@ -3,13 +3,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Installs the Debian packages of scripts/packages.list that are missing.
-# Usage: ensure-packages.sh build|test|windows   ("test" includes everything the
-# others need, "windows" what "build" needs).
+# Usage: ensure-packages.sh build|test|windows|debian   ("test" includes everything the
+# others need, "windows" and "debian" what "build" needs).
 # Safe to run again: when everything is present it installs nothing.
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-wanted_kind=${1:?usage: ensure-packages.sh build|test|windows}
+wanted_kind=${1:?usage: ensure-packages.sh build|test|windows|debian}
 
 wanted=()
 while read -r kind package _; do

@@ -57,8 +57,10 @@ class DebianPackageTest(InstallationChecks, unittest.TestCase):
         scratch = cls.scratch.name
 
         def run(command, cwd=scratch, timeout=60):
-            subprocess.run(command, cwd=cwd, check=True, stdout=subprocess.DEVNULL,
-                           timeout=timeout)
+            result = subprocess.run(command, cwd=cwd, capture_output=True, text=True,
+                                    timeout=timeout)
+            if result.returncode != 0:
+                raise AssertionError(f"{command[0]} failed:\n{result.stdout}{result.stderr}")
         run(["dpkg-source", "--build", os.environ["ZORVEL_SOURCE_DIR"]])
         sources = glob.glob(os.path.join(scratch, "*.dsc"))
         if len(sources) != 1:

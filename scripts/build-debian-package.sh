@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Zorvel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# Builds the Debian source package in a clean Debian 12 chroot, as Debian's build
+# machines do, then tests the installed package there with autopkgtest
+# (debian/tests): pbuilder makes the chroot once, from this machine's own apt sources,
+# keeps it as a tarball in the cache and updates it on later runs; each build unpacks a
+# fresh copy, installs only Build-Depends, builds, and runs pbuilder's autopkgtest hook.
+# The source package, the .deb, the build log and the tests' output end up in the
+# result folder.
+# Usage: build-debian-package.sh [<result folder>]   (as root; default build/debian)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+top=$PWD
+
+bash scripts/ensure-packages.sh debian
+
+result=$(mkdir -p "${1:-build/debian}" && cd "${1:-build/debian}" && pwd)
+cache=${ZORVEL_PBUILDER_CACHE:-/var/cache/zorvel}
+base=$cache/pbuilder-bookworm-$(dpkg --print-architecture).tgz
+
+# This machine's apt sources, whatever their format: the Debian 12 archive as the
+# mirror, its other suites (updates, security) as further lines.
+# shellcheck disable=SC2016 # $(...) are apt's own field names, not the shell's
+sources=$(apt-get indextargets --format '$(REPO_URI) $(RELEASE) $(COMPONENT)' 'Created-By: Packages' |
+          sort -u | awk '{ key = $1 " " $2; parts[key] = parts[key] (parts[key] ? " " : "") $3 }
+                         END { for (key in parts) print key, parts[key] }' | sort)
+mirror='' other=()
+while read -r uri suite components; do
+    if [ "$suite" = bookworm ] && [ -z "$mirror" ]; then
+        mirror=$uri
+    else
+        other+=("deb $uri $suite $components")
+    fi
+done <<<"$sources"
+if [ -z "$mirror" ]; then
+    echo "No bookworm entry in this machine's apt sources to make the chroot from." >&2
+    exit 1
+fi
+othermirror=$(IFS='|'; echo "${other[*]}")
+
+started=$SECONDS
+mkdir -p "$cache"
+if [ -f "$base" ]; then
+    pbuilder update --basetgz "$base" --othermirror "$othermirror" --override-config
+else
+    pbuilder create --basetgz "$base" --distribution bookworm --mirror "$mirror" \
+        --othermirror "$othermirror" \
+        --debootstrapopts --keyring=/usr/share/keyrings/debian-archive-keyring.gpg
+fi
+echo "Chroot ready in $((SECONDS - started)) s."
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+(cd "$work" && dpkg-source --build "$top")
+mkdir "$work/hooks"
+ln -s /usr/share/doc/pbuilder/examples/B20autopkgtest "$work/hooks/"
+
+started=$SECONDS
+pbuilder build --basetgz "$base" --buildresult "$result" --hookdir "$work/hooks" \
+    --logfile "$result/build.log" "$work"/zorvel_*.dsc
+echo "Built and tested in the chroot in $((SECONDS - started)) s; results in $result."
+
+# The hook leaves a failed test to the summary it packs: every test must have passed.
+summary=$(tar -xzOf "$result/autopkgtest.tar.gz" --wildcards '*/autopkgtest.out/summary')
+echo "autopkgtest: $summary"
+if [ -z "$summary" ] || grep -qv ' PASS' <<<"$summary"; then
+    echo "autopkgtest did not pass in the chroot; see $result/autopkgtest.tar.gz." >&2
+    exit 1
+fi
