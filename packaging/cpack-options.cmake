@@ -1,8 +1,8 @@
 # SPDX-FileCopyrightText: 2026 The Zorvel developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
-# Read by cpack for each package it makes. CPack dates the archive members (and the
-# .deb's ar and gzip headers) with SOURCE_DATE_EPOCH when it is set: the build's time,
+# Read by cpack for each package it makes (the Windows .zip and installer). CPack dates
+# the archive members with SOURCE_DATE_EPOCH when it is set: the build's time,
 # unless the caller gives one.
 if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
     set(ENV{SOURCE_DATE_EPOCH} ${CPACK_ZORVEL_SOURCE_DATE_EPOCH})

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Zorvel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# Builds the .deb twice with Debian's reprotest, from the source package unpacked, the
+# second time in another folder, at another time (faketime), in another time zone and
+# locale, as another user and with another umask; SOURCE_DATE_EPOCH comes from
+# debian/changelog both times, as dpkg-buildpackage sets it. Fails, with diffoscope's
+# report, where the two .deb differ.
+# Usage: check-debian-reproducible.sh      (as root: the second build runs as the user
+#                                           zorvel-reprotest, made here if missing)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+top=$PWD
+
+bash scripts/ensure-packages.sh debian
+builder=zorvel-reprotest
+id "$builder" >/dev/null 2>&1 || useradd --system --user-group --create-home "$builder"
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+(cd "$work" && dpkg-source --build "$top" && dpkg-source --extract zorvel_*.dsc source) >/dev/null
+
+started=$SECONDS
+reprotest --variations=-all,+build_path,+time,+timezone,+locales,+user_group,+umask \
+    --vary=user_group.available+="$builder:$builder" \
+    --store-dir "$work/store" "$work/source" '../zorvel_*.deb' -- null
+echo "Two builds with reprotest in $((SECONDS - started)) s."
