@@ -263,6 +263,14 @@ private:
             window_.activateWindow();
             return;
         }
+        // Without a window manager to ask, no one would answer the request: the
+        // keyboard, which the closed message's window handed back to the root window,
+        // is taken directly.
+        if (!isSupportedByWindowManager(connection_, tree->root, Atom::netActiveWindow)) {
+            xcb_set_input_focus(connection_, XCB_INPUT_FOCUS_PARENT, nativeWindow_, *now);
+            xcb_flush(connection_);
+            return;
+        }
         xcb_client_message_event_t request{};
         request.response_type = XCB_CLIENT_MESSAGE;
         request.format = 32;

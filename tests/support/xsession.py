@@ -333,11 +333,20 @@ class XSession:
         self.run("xdotool", "mousemove", "--sync", str(x + width + right - top // 2),
                  str(y - top // 2), "click", "1")
 
+    def has_keyboard(self, window):
+        """Whether `window` is the active window, or on a bare X server, where no window
+        is active, the one with the input focus."""
+        # xdotool fails while X focus is PointerRoot, the root window's: no window has it.
+        asked = "getwindowfocus" if self.window_manager == NO_WINDOW_MANAGER else "getactivewindow"
+        return int(self.run("xdotool", asked, check=False) or b"0") == window
+
     def activate(self, window):
-        self.run("xdotool", "windowactivate", str(window), check=False)
-        wait_for("the window to take the input focus",
-                 lambda: int(self.run("xdotool", "getactivewindow", check=False) or b"0")
-                 == window, timeout=30)
+        if self.window_manager == NO_WINDOW_MANAGER:
+            self.run("xdotool", "windowfocus", str(window), check=False)
+        else:
+            self.run("xdotool", "windowactivate", str(window), check=False)
+        wait_for("the window to take the input focus", lambda: self.has_keyboard(window),
+                 timeout=30)
 
 
 def program_command():
