@@ -31,7 +31,8 @@ void keepOnTopWithoutTaskbarButton(QWidget& window);
 // the moment a message of the program closes: the window manager may then hand the
 // keyboard to no window or to another program's, and on X11 it judges the request by
 // a time that Qt only updates on events the program itself receives. On X11 the
-// request goes out from the event loop, one round trip to the server later.
+// request goes out from the event loop, one round trip to the server later; without
+// a window manager to ask, the window takes the keyboard itself.
 void askToBeActive(QWidget& window);
 
 // The frame around the window as the window system announces it: on X11 the window
