@@ -85,6 +85,7 @@ TEST(Evaluate, StopsAtTheFirstTextThatFails) {
         {"1E400", "175", {Input::weight, Problem::tooLarge}, true, false},
         {"1E308", "0,0001", {Input::height, Problem::tooLarge}, true, false}, // the quotient overflows
         {"1E307", "1", {Input::weight, Problem::tooLarge}, true, false},      // then the quotient times 100
+        {"1E307", "0,99", {Input::height, Problem::tooLarge}, true, false},   // under a metre, the height is blamed
         // The index is shown, but the marker would stand beyond every float.
         {"1E40", "175", {Input::weight, Problem::tooLarge}, true, true},
         {"1E30", "0,001", {Input::height, Problem::tooLarge}, true, true},

@@ -368,6 +368,8 @@ void FormTest::pastedTextLosesInvisibleEnds_data() {
     QTest::newRow("line from Windows, by the menu") << "1,75\r\n" << "|" << true << "1,75";
     QTest::newRow("tab, zero-width space, byte-order mark, paragraph end") << QString::fromUtf8("\t\u200B\uFEFF70\u2029") << "|" << false << "70";
     QTest::newRow("what shows stays, and a break inside") << QString::fromUtf8("\u00A07\n0\n") << "|" << false << QString::fromUtf8("\u00A07\n0");
+    QTest::newRow("right-to-left marks, as a web page's number carries them") << QString::fromUtf8("\u200F70\u200F") << "|" << false << "70";
+    QTest::newRow("left-to-right marks, by the menu") << QString::fromUtf8("\u200E1,75\u200E") << "|" << true << "1,75";
     QTest::newRow("into the middle") << "7\n" << "1|5" << false << "175";
     QTest::newRow("plain number, Qt's own paste") << "70" << "|" << true << "70";
     // Cut at Qt's usual bound, far beyond any number, so that the box stays quick to type in.
@@ -412,25 +414,29 @@ void FormTest::resultsShownWhole_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<Shown>("shown");
     QTest::addColumn<QString>("face"); // empty: the one the window uses
+    QTest::addColumn<int>("width");    // in logical pixels; 0: as designed
     using enum Shown;
     // clang-format off
-    QTest::newRow("index 22,85") << "Label3" << "22,85" << asDesigned << QString();
-    QTest::newRow("index 40312420,89") << "Label3" << "40312420,89" << shortened << QString();
-    QTest::newRow("index 3,26530612244898E+16") << "Label3" << "3,26530612244898E+16" << shortened << QString();
-    QTest::newRow("lowest 56,65") << "minP" << "56,65" << asDesigned << QString();
-    QTest::newRow("lowest 1986301,13") << "minP" << "1986301,13" << shortened << QString();
-    QTest::newRow("highest 2673453,07") << "MaxP" << "2673453,07" << shortened << QString();
-    QTest::newRow("highest 7,98368098147048E+15") << "MaxP" << "7,98368098147048E+15" << shortened << QString();
-    QTest::newRow("left bound 18,5") << "Dp" << "18,5" << asDesigned << QString();
-    QTest::newRow("left bound 1000,5") << "Dp" << "1000,5" << smaller << QString();
-    QTest::newRow("right bound 49,9") << "Sp" << "49,9" << asDesigned << QString();
-    QTest::newRow("class 9's name") << "tipoT" << QString::fromUtf8(zorvel::model::classes[9].name) << asDesigned << QString();
-    QTest::newRow("class name longer than the window") << "tipoT" << QString(60, QLatin1Char('W')) << shortened << QString();
+    QTest::newRow("index 22,85") << "Label3" << "22,85" << asDesigned << QString() << 0;
+    QTest::newRow("index 40312420,89") << "Label3" << "40312420,89" << shortened << QString() << 0;
+    QTest::newRow("index 3,26530612244898E+16") << "Label3" << "3,26530612244898E+16" << shortened << QString() << 0;
+    QTest::newRow("lowest 56,65") << "minP" << "56,65" << asDesigned << QString() << 0;
+    QTest::newRow("lowest 1986301,13") << "minP" << "1986301,13" << shortened << QString() << 0;
+    QTest::newRow("highest 2673453,07") << "MaxP" << "2673453,07" << shortened << QString() << 0;
+    QTest::newRow("highest 7,98368098147048E+15") << "MaxP" << "7,98368098147048E+15" << shortened << QString() << 0;
+    QTest::newRow("left bound 18,5") << "Dp" << "18,5" << asDesigned << QString() << 0;
+    QTest::newRow("left bound 1000,5") << "Dp" << "1000,5" << smaller << QString() << 0;
+    QTest::newRow("right bound 49,9") << "Sp" << "49,9" << asDesigned << QString() << 0;
+    QTest::newRow("class 9's name") << "tipoT" << QString::fromUtf8(zorvel::model::classes[9].name) << asDesigned << QString() << 0;
+    QTest::newRow("class name longer than the window") << "tipoT" << QString(60, QLatin1Char('W')) << shortened << QString() << 0;
     // A wider face than the window's, as where its own is missing.
-    QTest::newRow("index 40312420,89, DejaVu") << "Label3" << "40312420,89" << shortened << "DejaVu Sans";
-    QTest::newRow("index 3,26530612244898E+16, DejaVu") << "Label3" << "3,26530612244898E+16" << shortened << "DejaVu Sans";
-    QTest::newRow("first step 0,00228394895, DejaVu") << "minP" << "0,00228394895" << shortened << "DejaVu Sans";
-    QTest::newRow("highest 2673453,07, DejaVu") << "MaxP" << "2673453,07" << shortened << "DejaVu Sans";
+    QTest::newRow("index 40312420,89, DejaVu") << "Label3" << "40312420,89" << shortened << "DejaVu Sans" << 0;
+    QTest::newRow("index 3,26530612244898E+16, DejaVu") << "Label3" << "3,26530612244898E+16" << shortened << "DejaVu Sans" << 0;
+    QTest::newRow("first step 0,00228394895, DejaVu") << "minP" << "0,00228394895" << shortened << "DejaVu Sans" << 0;
+    QTest::newRow("highest 2673453,07, DejaVu") << "MaxP" << "2673453,07" << shortened << "DejaVu Sans" << 0;
+    // Narrowed until nothing but the shortest form of a number fits: it keeps its comma.
+    QTest::newRow("index 40312420,89, narrowed") << "Label3" << "40312420,89" << shortened << QString() << 26;
+    QTest::newRow("first step 0,00228394895, narrowed") << "minP" << "0,00228394895" << shortened << QString() << 26;
     // clang-format on
 }
 
@@ -439,8 +445,12 @@ void FormTest::resultsShownWhole() {
     QFETCH(QString, text);
     QFETCH(Shown, shown);
     QFETCH(QString, face);
+    QFETCH(int, width);
     auto* caption = qobject_cast<zorvel::FittingLabel*>(control(qPrintable(label)));
     QVERIFY(caption);
+    if (width > 0) {
+        caption->resize(width, caption->height());
+    }
     if (!face.isEmpty()) {
         QVERIFY2(haveDejaVuSans(), "fonts-dejavu-core is not installed");
         QFont font = caption->font();
