@@ -3,13 +3,12 @@
 
 # cmake -DCLANG_FORMAT=<clang-format> -DSOURCE=<checkout> -P check_format.cmake
 # Fails, naming the files, when a C++ file of the checkout is not in the house format.
-# A script runs with old policies unless it asks: without this, the glob follows links
-# such as a Wine prefix's drive z:, which leads to the whole file system.
+# The C++ files among the source files (no build folder, the same with git or without).
 cmake_minimum_required(VERSION 3.25)
-file(GLOB_RECURSE sources LIST_DIRECTORIES false RELATIVE ${SOURCE}
-    ${SOURCE}/*.cpp ${SOURCE}/*.h ${SOURCE}/*.h.in)
-list(FILTER sources EXCLUDE REGEX "^(build|\\.git)/")
-list(SORT sources)
+execute_process(COMMAND bash ${SOURCE}/scripts/source-files.sh ${SOURCE}
+    OUTPUT_VARIABLE listed COMMAND_ERROR_IS_FATAL ANY)
+string(REPLACE "\n" ";" sources "${listed}")
+list(FILTER sources INCLUDE REGEX "\\.(cpp|h|h\\.in)$")
 set(unformatted)
 foreach(source IN LISTS sources)
     execute_process(COMMAND ${CLANG_FORMAT} --dry-run -Werror --style=file ${source}
