@@ -5,7 +5,8 @@
 #                 [ENVIRONMENT <variable=value>...] [PROPERTIES <property> <value>...])
 #
 # Registers the test <kind>.<name> with the label <kind>, so that every test's name
-# says what it checks and `ctest -L <kind>` runs one kind alone. The kinds are
+# says what it checks and `ctest -L <kind>` runs one kind alone. Every test is
+# registered here, so that each gets the environment below and the launcher. The kinds are
 # evaluation, assets, window, desktop, robustness, fuzz and style.
 #
 # Every test runs without the variables a user's desktop sets to scale the screen,
@@ -18,12 +19,22 @@ set(ZORVEL_TEST_UNSET_VARIABLES
     KDE_FULL_SESSION KDE_SESSION_VERSION GNOME_DESKTOP_SESSION_ID)
 list(TRANSFORM ZORVEL_TEST_UNSET_VARIABLES APPEND "=unset:")
 
-# Test programs start through this launcher (the generated-file comparison hands it
-# on to the programs it runs): natively, or on the emulated processor that
-# ZORVEL_TEST_CPU names, as the cpu-* test presets set it. A cross build keeps the
-# emulator its toolchain names.
-if(NOT CMAKE_CROSSCOMPILING)
-    set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/on_test_cpu.sh)
+# Test programs start through ZORVEL_TEST_LAUNCHER (the generated-file comparison hands
+# it on to the programs it runs): natively, or on the emulated processor that
+# ZORVEL_TEST_CPU names, as the cpu-* test presets set it; a cross build keeps the
+# emulator its toolchain names. CMake 3.29 has CMAKE_TEST_LAUNCHER for this. Older
+# versions take CMAKE_CROSSCOMPILING_EMULATOR in a native build too, which 3.29 and later
+# honour only when cross-compiling (policy CMP0158): the test window.processor fails if
+# the presets' tests run natively.
+if(CMAKE_CROSSCOMPILING)
+    set(ZORVEL_TEST_LAUNCHER ${CMAKE_CROSSCOMPILING_EMULATOR})
+else()
+    set(ZORVEL_TEST_LAUNCHER ${CMAKE_CURRENT_LIST_DIR}/on_test_cpu.sh)
+    if(CMAKE_VERSION VERSION_GREATER_EQUAL 3.29)
+        set(CMAKE_TEST_LAUNCHER ${ZORVEL_TEST_LAUNCHER})
+    else()
+        set(CMAKE_CROSSCOMPILING_EMULATOR ${ZORVEL_TEST_LAUNCHER})
+    endif()
 endif()
 
 # The Windows build's tests run under Wine (CMAKE_CROSSCOMPILING_EMULATOR), which
