@@ -34,6 +34,6 @@ ctest --preset fuzz
 # Windows (built once into a cache, about 14 minutes on 2 idle cores) and run under Wine.
 bash scripts/test-windows.sh
 
-# The packages (.deb, Windows .zip and installer) built twice from two clones of the last
-# commit in two folders, compared byte for byte.
+# The packages (.deb, Windows .zip and installer) built twice from the source release
+# unpacked into two folders, compared byte for byte.
 bash scripts/check-reproducible.sh
