@@ -1,0 +1,24 @@
+// SPDX-FileCopyrightText: 2026 The Zorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace zorvel {
+
+// What the program says in the terminal to --help or --version, and the exit code.
+struct CommandLineAnswer {
+    QString text;
+    int exitCode;
+};
+
+// The answer to `arguments` (the program's name first) where they ask for help or the
+// version; nothing where the window is to open: it takes no argument but Qt's own
+// (-platform, -style, ...), written with one dash as Qt writes them. Needs no display.
+std::optional<CommandLineAnswer> answerCommandLine(const QStringList& arguments);
+
+} // namespace zorvel
