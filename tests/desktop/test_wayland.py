@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 """On a Wayland desktop without XWayland (WAYLAND_DISPLAY set, DISPLAY not), the
-program opens its window natively through Qt's Wayland plugin. Weston's headless
-back end is the compositor; the client's own protocol log shows the window."""
+program opens its window natively through Qt's Wayland plugin; with XWayland (both
+set) it opens an X11 window, which can stay on top. Weston's headless back end is the
+compositor; the client's own protocol log shows the window."""
 
 import os
 import re
@@ -12,7 +13,7 @@ import subprocess
 import tempfile
 import unittest
 
-from xsession import _die_with_parent, program_command, wait_for
+from xsession import XSession, _die_with_parent, program_command, wait_for
 
 SOCKET = "wayland-zorvel"
 
@@ -58,6 +59,15 @@ class WaylandTest(unittest.TestCase):
             return titled and re.search(r"wl_surface@\d+\.attach\(wl_buffer@",
                                         protocol[titled.end():])
         wait_for("the window on the Wayland compositor", window_drawn, timeout=30)
+
+    def test_with_an_x_server_too_it_opens_an_x11_window_on_top(self):
+        with XSession() as session:
+            program = session.start(program_command(), extra_env={
+                "WAYLAND_DISPLAY": os.path.join(self.runtime_dir, SOCKET)})
+            window = session.wait_for_window("Zorvel", owner=program)
+            self.assertIn("_NET_WM_STATE_ABOVE", session.atoms(window, "_NET_WM_STATE"))
+            program.terminate()
+            program.wait(timeout=10)
 
 
 if __name__ == "__main__":
