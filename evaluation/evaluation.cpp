@@ -12,55 +12,56 @@
 
 namespace zorvel {
 
-std::optional<Failure> runCalculation(std::string_view weightText, std::string_view heightText, Display& display) {
+Press runCalculation(std::string_view weightText, std::string_view heightText, Display& display) {
     const std::string height = withDecimalCommas(heightText);
     display.rewriteBox(Box::height, height);
     const Result<double> metres = altezzaM(height);
     if (!metres) {
-        return metres.error();
+        return {.failure = metres.error()};
     }
 
     const std::string weight = withDecimalCommas(weightText);
     display.rewriteBox(Box::weight, weight);
     const Result<double> index = indice(weight, *metres);
     if (!index) {
-        return index.error();
+        return {.failure = index.error()};
     }
     display.showIndice(formatNumber(*index));
 
     for (const auto& [end, factor] :
          {std::pair{BandEnd::lowest, lowestBandFactor}, {BandEnd::highest, highestBandFactor}}) {
-        const std::string firstStep = display.showBandFirstStep(end, normalBoundFirstStep(factor, *metres));
+        const std::string firstStep = normalBoundFirstStep(factor, *metres);
+        display.showBandFirstStep(end, firstStep);
         const Result<double> bound = normalBoundFromFirstStep(firstStep, *metres);
         if (!bound) {
-            return bound.error();
+            return {.failure = bound.error()};
         }
         display.showBand(end, formatNumber(*bound));
     }
 
     const Result<WeightClass> selected = selectClass(*index);
     if (!selected) {
-        return selected.error();
+        return {.failure = selected.error()};
     }
     const int categoria = selected->number;
-    display.showClass(categoria, formatNumber(selected->leftBound), formatNumber(selected->rightBound),
-                      selected->colours);
+    const std::string leftBound = formatNumber(selected->leftBound);
+    const std::string rightBound = formatNumber(selected->rightBound);
+    display.showClass(leftBound, rightBound, selected->colours);
 
-    const Result<float> marker =
-        placeMarker(*index, display.scaleEndText(ScaleEnd::left), display.scaleEndText(ScaleEnd::right));
+    const Result<float> marker = placeMarker(*index, leftBound, rightBound);
     if (!marker) {
-        return marker.error();
+        return {categoria, marker.error()};
     }
     if (!std::isfinite(*marker)) {
-        return indexTooLarge(*metres);
+        return {categoria, indexTooLarge(*metres)};
     }
     display.moveMarker(*marker);
 
     display.showClassName(categorie[static_cast<std::size_t>(categoria)]);
     if (!display.showClassPicture(categoria)) {
-        return Failure{Input::classPicture, Problem::missing};
+        return {categoria, Failure{Input::classPicture, Problem::missing}};
     }
-    return std::nullopt;
+    return {categoria, std::nullopt};
 }
 
 } // namespace zorvel

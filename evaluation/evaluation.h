@@ -24,24 +24,19 @@ namespace zorvel {
 
 enum class Box { weight, height };
 enum class BandEnd { lowest, highest };
-enum class ScaleEnd { left, right };
 
 // What shows the results: one call per write, made in the order of the steps, so
-// that each result can appear as soon as it is known. The texts the steps read
-// back are read back from here, literally as shown.
+// that each result can appear as soon as it is known. Nothing is read back: the
+// texts a later step needs again stay in the calculation.
 class Display {
 public:
     // The box's text with every "." turned into ",".
     virtual void rewriteBox(Box box, std::string_view text) = 0;
     virtual void showIndice(std::string_view text) = 0;
-    // Shows the first step of a band end and returns what it now shows, which the
-    // second step reads.
-    virtual std::string showBandFirstStep(BandEnd end, std::string_view text) = 0;
+    // The first step of a band end, from which the second step goes on.
+    virtual void showBandFirstStep(BandEnd end, std::string_view text) = 0;
     virtual void showBand(BandEnd end, std::string_view text) = 0;
-    virtual void showClass(int categoria, std::string_view leftBoundText, std::string_view rightBoundText,
-                           ClassColours colours) = 0;
-    // The bound shown at an end of the colour bar, which the marker is placed from.
-    virtual std::string scaleEndText(ScaleEnd end) const = 0;
+    virtual void showClass(std::string_view leftBoundText, std::string_view rightBoundText, ClassColours colours) = 0;
     virtual void moveMarker(float xTwips) = 0;
     virtual void showClassName(std::string_view name) = 0;
     // Whether the picture of the class could be shown.
@@ -53,9 +48,13 @@ protected:
 
 // The steps of one press: the height box rewritten and read as altezzaM; the
 // weight box rewritten; the index; each end of the normal band in its two steps;
-// the class with its bounds and colours; the marker, from the bounds shown; the
+// the class with its bounds and colours; the marker, from the bound texts shown; the
 // class name; the class picture. The first step that fails stops the press and is
-// returned, every earlier write made.
-std::optional<Failure> runCalculation(std::string_view weightText, std::string_view heightText, Display& display);
+// returned, every earlier write made, with the class shown if the press got that far.
+struct Press {
+    int categoria = 0; // the class the press selected and showed; 0 if it stopped before
+    std::optional<Failure> failure;
+};
+Press runCalculation(std::string_view weightText, std::string_view heightText, Display& display);
 
 } // namespace zorvel

@@ -3,12 +3,14 @@
 
 #pragma once
 
+#include "evaluation/evaluation.h"
 #include "evaluation/failure.h"
 
 #include <QObject>
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class QMessageBox;
 class QWidget;
@@ -17,6 +19,10 @@ namespace zorvel {
 
 // One Italian sentence that names the box at fault and says what to type there.
 QString failureMessage(Failure failure);
+
+// The box whose text puts the failure right, for the keyboard to go back to; none
+// where only pressing Calcola again helps.
+std::optional<Box> boxToCorrect(Failure failure);
 
 // The one message box of `window` for every failure, made at the first one, not at
 // start-up, which it would slow by milliseconds, and shown again each time: a new box

@@ -7,9 +7,7 @@
 #include "outline_effect.h"
 #include "shape_widget.h"
 
-#include <QFontDatabase>
 #include <QGroupBox>
-#include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,7 +18,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <string>
 #include <utility>
 #include <vector>
@@ -148,39 +145,29 @@ void applyAppearance(const ControlDesign& control, QWidget& widget) {
     }
 }
 
-// The built control with this design name, if it is of the type its use needs.
-template <typename Widget>
-Widget* builtControl(const QHash<QString, QWidget*>& widgets, std::string_view name) {
-    auto* widget = qobject_cast<Widget*>(widgets.value(toQString(name)));
-    if (!widget) {
-        missingControl(Widget::staticMetaObject.className(), name);
-    }
-    return widget;
-}
-
 // Later siblings are drawn over earlier ones, so raise from the back to the front:
 // the windowless controls from the last row to the first, then the windowed ones.
-void stack(std::span<const ControlDesign> design, const QHash<QString, QWidget*>& widgets) {
+void stack(const QWidget& form, std::span<const ControlDesign> design) {
     for (const bool windowed : {false, true}) {
         for (auto row = design.rbegin(); row != design.rend(); ++row) {
             if (isWindowed(row->kind) == windowed) {
-                widgets.value(toQString(row->name))->raise();
+                builtControl<QWidget>(form, row->name).raise();
             }
         }
     }
 }
 
-void orderTabs(std::span<const ControlDesign> design, const QHash<QString, QWidget*>& widgets) {
+void orderTabs(const QWidget& form, std::span<const ControlDesign> design) {
     std::vector<const ControlDesign*> focusable;
     for (const ControlDesign& control : design) {
-        if (widgets.value(toQString(control.name))->focusPolicy() != Qt::NoFocus) {
+        if (builtControl<QWidget>(form, control.name).focusPolicy() != Qt::NoFocus) {
             focusable.push_back(&control);
         }
     }
     std::ranges::sort(focusable, {}, &ControlDesign::tabIndex);
     for (std::size_t i = 1; i < focusable.size(); ++i) {
-        QWidget::setTabOrder(widgets.value(toQString(focusable[i - 1]->name)),
-                             widgets.value(toQString(focusable[i]->name)));
+        QWidget::setTabOrder(&builtControl<QWidget>(form, focusable[i - 1]->name),
+                             &builtControl<QWidget>(form, focusable[i]->name));
     }
 }
 
@@ -189,8 +176,6 @@ void orderTabs(std::span<const ControlDesign> design, const QHash<QString, QWidg
 void missingControl(const char* typeName, std::string_view name) {
     qFatal("The design has no %s named %s", typeName, std::string(name).c_str());
 }
-
-int twipsToPixels(int twips) { return static_cast<int>(std::lround(static_cast<double>(twips) / twipsPerPixel)); }
 
 QRect pixelRect(const ControlDesign& control) {
     if (control.kind == ControlKind::line) {
@@ -204,59 +189,31 @@ QRect pixelRect(const ControlDesign& control) {
                  twipsToPixels(control.height));
 }
 
-QColor toQColor(Colour colour) {
-    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
-                  static_cast<int>((colour >> 16) & 0xFF));
-}
-
-QPalette designPalette(std::span<const SystemColourDesign> colours) {
-    QPalette palette;
-    for (const SystemColourDesign& colour : colours) {
-        palette.setColor(colour.role, toQColor(colour.colour));
-        palette.setColor(QPalette::Disabled, colour.role, toQColor(colour.disabledColour));
-    }
-    return palette;
-}
-
-QFont designFont(FontDesign design) {
-    static const bool designedFaceInstalled = QFontDatabase::families().contains(toQString(designedFamily));
-    QFont font(toQString(designedFaceInstalled ? designedFamily : fallbackFamily));
-    font.setPointSizeF(design.pointSize);
-    font.setBold(design.bold);
-    font.setItalic(false);
-    font.setUnderline(false);
-    font.setStrikeOut(false);
-    return font;
-}
-
 FormControls buildForm(QWidget& form, std::span<const ControlDesign> design) {
-    QHash<QString, QWidget*> widgets;
     for (const ControlDesign& control : design) {
-        QWidget* container = control.container.empty() ? &form : builtControl<QGroupBox>(widgets, control.container);
-        QWidget* widget = makeControl(control, container);
-        applyAppearance(control, *widget);
-        widgets.insert(widget->objectName(), widget);
+        QWidget* container = control.container.empty() ? &form : &builtControl<QGroupBox>(form, control.container);
+        applyAppearance(control, *makeControl(control, container));
     }
-    stack(design, widgets);
-    orderTabs(design, widgets);
+    stack(form, design);
+    orderTabs(form, design);
     for (const auto& [caption, box] : captionedBoxes) {
-        builtControl<QLabel>(widgets, caption)->setBuddy(builtControl<QLineEdit>(widgets, box));
+        builtControl<QLabel>(form, caption).setBuddy(&builtControl<QLineEdit>(form, box));
     }
     return FormControls{
-        .peso = builtControl<QLineEdit>(widgets, "peso"),
-        .altezza = builtControl<QLineEdit>(widgets, "altezza"),
-        .command1 = builtControl<QPushButton>(widgets, "Command1"),
-        .label3 = builtControl<QLabel>(widgets, "Label3"),
-        .minP = builtControl<QLabel>(widgets, "minP"),
-        .maxP = builtControl<QLabel>(widgets, "MaxP"),
-        .dp = builtControl<QLabel>(widgets, "Dp"),
-        .sp = builtControl<QLabel>(widgets, "Sp"),
-        .poi = builtControl<QLabel>(widgets, "poi"),
-        .adesso = builtControl<QLabel>(widgets, "adesso"),
-        .segue = builtControl<QLabel>(widgets, "segue"),
-        .tipoT = builtControl<QLabel>(widgets, "tipoT"),
-        .image1 = builtControl<QLabel>(widgets, "Image1"),
-        .line1 = builtControl<QWidget>(widgets, "Line1"),
+        .peso = &builtControl<QLineEdit>(form, "peso"),
+        .altezza = &builtControl<QLineEdit>(form, "altezza"),
+        .command1 = &builtControl<QPushButton>(form, "Command1"),
+        .label3 = &builtControl<QLabel>(form, "Label3"),
+        .minP = &builtControl<QLabel>(form, "minP"),
+        .maxP = &builtControl<QLabel>(form, "MaxP"),
+        .dp = &builtControl<QLabel>(form, "Dp"),
+        .sp = &builtControl<QLabel>(form, "Sp"),
+        .poi = &builtControl<QLabel>(form, "poi"),
+        .adesso = &builtControl<QLabel>(form, "adesso"),
+        .segue = &builtControl<QLabel>(form, "segue"),
+        .tipoT = &builtControl<QLabel>(form, "tipoT"),
+        .image1 = &builtControl<QLabel>(form, "Image1"),
+        .line1 = &builtControl<QWidget>(form, "Line1"),
     };
 }
 

@@ -3,13 +3,12 @@
 
 #pragma once
 
+#include "design_conversions.h"
 #include "form_design.h"
 
-#include <QColor>
-#include <QFont>
-#include <QPalette>
+#include "evaluation/evaluation.h"
+
 #include <QRect>
-#include <QString>
 #include <QWidget>
 
 #include <span>
@@ -39,6 +38,8 @@ struct FormControls {
     QLabel* tipoT;
     QLabel* image1;
     QWidget* line1; // the marker
+
+    QLineEdit& box(Box which) const { return *(which == Box::weight ? peso : altezza); }
 };
 
 // Creates the controls of `design` inside `form` (or inside their frame), sized in
@@ -55,7 +56,7 @@ FormControls buildForm(QWidget& form, std::span<const ControlDesign> design);
 // form without it ends the program as it starts, naming the control.
 template <typename Widget>
 Widget& builtControl(const QWidget& form, std::string_view name) {
-    auto* widget = form.findChild<Widget*>(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    auto* widget = form.findChild<Widget*>(toQString(name));
     if (!widget) {
         missingControl(Widget::staticMetaObject.className(), name);
     }
@@ -64,23 +65,5 @@ Widget& builtControl(const QWidget& form, std::string_view name) {
 
 // The control's box in logical pixels, relative to its container.
 QRect pixelRect(const ControlDesign& control);
-
-// Twips to logical pixels, to the nearest pixel.
-int twipsToPixels(int twips);
-
-// 0x00BBGGRR to a colour.
-QColor toQColor(Colour colour);
-
-// The window's palette: its system colours, whatever the desktop's theme.
-QPalette designPalette(std::span<const SystemColourDesign> colours);
-
-// A UTF-8 text of the design or the evaluation for a widget.
-inline QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// The designed face where it is installed, otherwise the fallback, at the designed
-// size and weight.
-QFont designFont(FontDesign font);
 
 } // namespace zorvel

@@ -3,6 +3,7 @@
 
 #include "form_display.h"
 
+#include "design_conversions.h"
 #include "form_builder.h"
 #include "form_design.h"
 #include "window_look.h"
@@ -35,7 +36,7 @@ FormDisplay::FormDisplay(const QWidget& form, const FormControls& controls) : fo
 // typing, often the end, and the end of a long number reads as another number. A text
 // that does not change is not set again, so that its undo history stays.
 void FormDisplay::rewriteBox(Box box, std::string_view text) {
-    QLineEdit& edit = box == Box::weight ? *controls_.peso : *controls_.altezza;
+    QLineEdit& edit = controls_.box(box);
     const QString rewritten = toQString(text);
     if (rewritten != edit.text()) {
         edit.setText(rewritten);
@@ -45,25 +46,16 @@ void FormDisplay::rewriteBox(Box box, std::string_view text) {
 
 void FormDisplay::showIndice(std::string_view text) { controls_.label3->setText(toQString(text)); }
 
-std::string FormDisplay::showBandFirstStep(BandEnd end, std::string_view text) {
-    band(end).setText(toQString(text));
-    return band(end).text().toStdString();
-}
+void FormDisplay::showBandFirstStep(BandEnd end, std::string_view text) { band(end).setText(toQString(text)); }
 
 void FormDisplay::showBand(BandEnd end, std::string_view text) { band(end).setText(toQString(text)); }
 
-void FormDisplay::showClass(int categoria, std::string_view leftBoundText, std::string_view rightBoundText,
-                            ClassColours colours) {
-    categoria_ = categoria;
+void FormDisplay::showClass(std::string_view leftBoundText, std::string_view rightBoundText, ClassColours colours) {
     controls_.dp->setText(toQString(leftBoundText));
     controls_.sp->setText(toQString(rightBoundText));
     setBoxColour(*controls_.poi, colours.previous);
     setBoxColour(*controls_.adesso, colours.own);
     setBoxColour(*controls_.segue, colours.next);
-}
-
-std::string FormDisplay::scaleEndText(ScaleEnd end) const {
-    return (end == ScaleEnd::left ? controls_.dp : controls_.sp)->text().toStdString();
 }
 
 // A marker far off the bar is kept just outside the window: clamping first means no

@@ -19,16 +19,11 @@ public:
     // The controls of a built form.
     FormDisplay(const QWidget& form, const FormControls& controls);
 
-    // The class the window shows: 0 until a press first selects one.
-    int categoria() const { return categoria_; }
-
     void rewriteBox(Box box, std::string_view text) override;
     void showIndice(std::string_view text) override;
-    std::string showBandFirstStep(BandEnd end, std::string_view text) override;
+    void showBandFirstStep(BandEnd end, std::string_view text) override;
     void showBand(BandEnd end, std::string_view text) override;
-    void showClass(int categoria, std::string_view leftBoundText, std::string_view rightBoundText,
-                   ClassColours colours) override;
-    std::string scaleEndText(ScaleEnd end) const override;
+    void showClass(std::string_view leftBoundText, std::string_view rightBoundText, ClassColours colours) override;
     void moveMarker(float xTwips) override;
     void showClassName(std::string_view name) override;
     bool showClassPicture(int categoria) override;
@@ -38,7 +33,6 @@ private:
 
     const QWidget& form_;
     FormControls controls_;
-    int categoria_ = 0;
 };
 
 } // namespace zorvel

@@ -3,6 +3,7 @@
 
 #include "main_window.h"
 
+#include "design_conversions.h"
 #include "form_builder.h"
 #include "form_design.h"
 #include "hover_hints.h"
@@ -31,7 +32,7 @@ MainWindow::MainWindow(QWidget* parent)
     controls_ = buildForm(*this, form1Controls());
     display_.emplace(*this, controls_);
     keepWindowLook(*this, form1Controls());
-    nameClassesOnHover(controls_, *display_);
+    hints_ = new ClassHints(controls_);
     connect(controls_.command1, &QPushButton::clicked, this, &MainWindow::calcola);
     trimPastedText(*controls_.peso);
     trimPastedText(*controls_.altezza);
@@ -42,24 +43,19 @@ MainWindow::MainWindow(QWidget* parent)
 }
 
 void MainWindow::calcola() {
-    if (const auto failure =
-            runCalculation(controls_.peso->text().toStdString(), controls_.altezza->text().toStdString(), *display_)) {
-        reportFailure(*failure);
+    const Press press =
+        runCalculation(controls_.peso->text().toStdString(), controls_.altezza->text().toStdString(), *display_);
+    if (press.categoria) {
+        hints_->setCategoria(press.categoria);
+    }
+    if (press.failure) {
+        reportFailure(*press.failure);
     }
 }
 
-// A failure of the scale's bounds is mended by calculating again from the weight.
 void MainWindow::reportFailure(Failure failure) {
-    switch (failure.input) {
-    case Input::height:
-        boxToCorrect_ = controls_.altezza;
-        break;
-    case Input::classPicture:
-        boxToCorrect_ = nullptr;
-        break;
-    default:
-        boxToCorrect_ = controls_.peso;
-    }
+    const std::optional<Box> box = boxToCorrect(failure);
+    boxToCorrect_ = box ? &controls_.box(*box) : nullptr;
     failureMessage_->show(failure);
 }
 

@@ -16,6 +16,7 @@ class QLineEdit;
 
 namespace zorvel {
 
+class ClassHints;
 class WindowPolicy;
 
 // Form1: the one window. A press on "Calcola" runs the calculation over the window's
@@ -36,6 +37,7 @@ private:
     WindowPolicy* policy_;
     FormControls controls_{};
     std::optional<FormDisplay> display_;
+    ClassHints* hints_ = nullptr;
     FailureMessageBox* failureMessage_;
     QLineEdit* boxToCorrect_ = nullptr;
 };

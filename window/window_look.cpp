@@ -3,6 +3,7 @@
 
 #include "window_look.h"
 
+#include "design_conversions.h"
 #include "form_builder.h"
 
 #include <QApplication>

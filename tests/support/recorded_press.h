@@ -46,19 +46,12 @@ public:
         (box == Box::weight ? shown.weightText : shown.heightText) = std::string(text);
     }
     void showIndice(std::string_view text) override { shown.indiceText = text; }
-    std::string showBandFirstStep(BandEnd end, std::string_view text) override {
-        return band(end).firstStepText = text;
-    }
+    void showBandFirstStep(BandEnd end, std::string_view text) override { band(end).firstStepText = text; }
     void showBand(BandEnd end, std::string_view text) override { band(end).text = text; }
-    void showClass(int categoria, std::string_view leftBoundText, std::string_view rightBoundText,
-                   ClassColours colours) override {
-        shown.categoria = categoria;
+    void showClass(std::string_view leftBoundText, std::string_view rightBoundText, ClassColours colours) override {
         shown.leftBoundText = leftBoundText;
         shown.rightBoundText = rightBoundText;
         shown.colours = colours;
-    }
-    std::string scaleEndText(ScaleEnd end) const override {
-        return end == ScaleEnd::left ? shown.leftBoundText : shown.rightBoundText;
     }
     void moveMarker(float xTwips) override { shown.markerX = xTwips; }
     void showClassName(std::string_view name) override { shown.className = name; }
@@ -74,7 +67,9 @@ private:
 // runCalculation over a display that records every write.
 inline Evaluation evaluate(std::string_view weightText, std::string_view heightText) {
     RecordingDisplay recorder;
-    recorder.shown.failure = runCalculation(weightText, heightText, recorder);
+    const Press press = runCalculation(weightText, heightText, recorder);
+    recorder.shown.categoria = press.categoria;
+    recorder.shown.failure = press.failure;
     return std::move(recorder.shown);
 }
 
