@@ -1,0 +1,65 @@
+# SPDX-FileCopyrightText: 2026 The Zorvel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+"""What the tests that drive the real program from outside know of it, from the JSON
+the build writes out of the program's own tables (tests/support/program_facts.cpp,
+file named by ZORVEL_PROGRAM_FACTS): the client area's size and each control's box in
+logical pixels of the client area (15 twips each; a control in a frame placed from the
+frame's corner), the classes' names and colours, and the presses the tests make with
+what the window must show. Shell tests ask with `program_facts.py size` ("327 326"),
+`program_facts.py centre poi adesso` or `program_facts.py bar 4` (the bar's three
+colours for class 4, as ImageMagick writes them)."""
+
+import json
+import math
+import os
+import sys
+from collections import namedtuple
+
+TWIPS_PER_PIXEL = 15
+
+with open(os.environ["ZORVEL_PROGRAM_FACTS"], encoding="utf-8") as _file:
+    _FACTS = json.load(_file)
+
+
+def pixels(twips):
+    """Twips to logical pixels, halves rounded up as the window rounds them."""
+    return math.floor(twips / TWIPS_PER_PIXEL + 0.5)
+
+
+def _box(rows, name):
+    container, geometry = rows[name]
+    x, y = _box(rows, container)[:2] if container else (0, 0)
+    left, top, width, height = map(pixels, geometry)
+    return x + left, y + top, width, height
+
+
+_ROWS = {row["name"]: (row["container"], row["box"]) for row in _FACTS["controls"]}
+# The marker line has a rule of its own; the tests do not look into it as a box.
+BOXES = {row["name"]: _box(_ROWS, row["name"]) for row in _FACTS["controls"] if row["kind"] != "line"}
+CLIENT_SIZE = tuple(map(pixels, _FACTS["client_size"]))
+
+ClassRow = namedtuple("ClassRow", ["name", "colour"])
+# Index 0 to 10: the nine classes and the two neighbours at the bar's ends; colours as (red, green, blue).
+CLASSES = [ClassRow(row["name"], tuple(row["colour"])) for row in _FACTS["classes"]]
+
+Calculation = namedtuple("Calculation", _FACTS["presses"][0].keys())
+# What typing `weight` and `height` and clicking "Calcola" must show.
+CALCULATIONS = [Calculation(**press) for press in _FACTS["presses"]]
+
+
+def centre(box):
+    x, y, width, height = box
+    return x + width // 2, y + height // 2
+
+
+if __name__ == "__main__":
+    if sys.argv[1:] == ["size"]:
+        print(*CLIENT_SIZE)
+    elif sys.argv[1:2] == ["centre"]:
+        print(*(value for name in sys.argv[2:] for value in centre(BOXES[name])))
+    elif sys.argv[1:2] == ["bar"] and len(sys.argv) == 3:
+        category = int(sys.argv[2])
+        print(*(f"srgb({','.join(map(str, CLASSES[category + step].colour))})" for step in (-1, 0, 1)), "")
+    else:
+        raise SystemExit("usage: program_facts.py size | centre CONTROL... | bar CLASS")
