@@ -50,8 +50,8 @@ start_zorvel() { # <Zorvel.exe>: until its window has the keyboard; it is topmos
 }
 start_zorvel "$(find "$work" -name Zorvel.exe)"
 
-# The layout comes from the design table, as for the desktop tests.
-layout() { python3 "$(dirname "$0")/../support/window_layout.py" "$@"; }
+# The layout and the class colours come from the program's tables, as for the desktop tests.
+layout() { python3 "$(dirname "$0")/../support/program_facts.py" "$@"; }
 read -r width height < <(layout size)
 size=$(xwininfo -id "$window" | awk '/Width:/ {w = $2} /Height:/ {print w "x" $2}')
 [ "$size" = "${width}x$height" ] || fail "client area $size, not ${width}x$height"
@@ -84,7 +84,7 @@ calculate_class_4() {
     xdotool type --delay 50 70 && xdotool key Tab && xdotool type --delay 50 175
     xdotool key --delay 100 shift+Tab
     press_calcola
-    wait_for "class 4 is not shown" bar_shows "srgb(192,192,0) srgb(0,255,0) srgb(255,128,128) "
+    wait_for "class 4 is not shown" bar_shows "$(layout bar 4)"
 }
 calculate_class_4
 
@@ -110,7 +110,7 @@ wait_for "the message did not close" window_count_is 1
 wait_for "the keyboard did not come back to the window" has_keyboard "$window"
 xdotool type --delay 50 80
 press_calcola
-wait_for "class 5 is not shown" bar_shows "srgb(0,255,0) srgb(255,128,128) srgb(255,0,0) "
+wait_for "class 5 is not shown" bar_shows "$(layout bar 5)"
 
 # The end box's hint: light yellow (most common), black text (darkest), also after leaving.
 tip() { xdotool search --onlyvisible --classname '^zorvel\.exe$' | grep -v -x "$window"; }
