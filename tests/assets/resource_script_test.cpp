@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Zorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Reads back the resources that windres compiled from packaging/windows/zorvel.rc.
-// Usage: resource_script_test <compiled .res file>
+// Reads back the resources of packaging/windows/zorvel.rc: compiled by windres into a
+// .res, or as Windows finds them in Zorvel.exe.
+// Usage: resource_script_test <compiled .res file or Zorvel.exe>
 #include "assets/version.h"
 
 #include "ico_file.h"
@@ -41,7 +42,7 @@ QByteArray readAll(const QString& path) {
 }
 
 const std::vector<Resource>& resources() {
-    static const std::vector<Resource> all = readResourceFile(readAll(compiledResources));
+    static const std::vector<Resource> all = readResources(readAll(compiledResources));
     return all;
 }
 
@@ -104,6 +105,12 @@ TEST(ResourceScript, BitmapsAreTheClassPicturesWithoutTheirFileHeader) {
         ASSERT_GT(file.size(), 14) << "bitmap " << id;
         EXPECT_EQ(bitmap->data, file.mid(14)) << "bitmap " << id;
     }
+}
+
+TEST(ResourceScript, ManifestIsTheCommittedOne) {
+    const Resource* manifest = find(manifestType, 1);
+    ASSERT_NE(manifest, nullptr);
+    EXPECT_EQ(manifest->data, readAll(QStringLiteral(ZORVEL_SOURCE_DIR "/packaging/windows/zorvel.manifest")));
 }
 
 TEST(ResourceScript, VersionRecordHoldsTheFixedPartTranslationAndFiveStringsInOrder) {
@@ -169,7 +176,7 @@ TEST(ResourceScript, VersionRecordHoldsTheFixedPartTranslationAndFiveStringsInOr
 int main(int argc, char* argv[]) {
     testing::InitGoogleTest(&argc, argv);
     if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <compiled .res file>\n", argv[0]);
+        std::fprintf(stderr, "usage: %s <compiled .res file or Zorvel.exe>\n", argv[0]);
         return 2;
     }
     compiledResources = QString::fromLocal8Bit(argv[1]);
