@@ -10,28 +10,6 @@
 
 using namespace zorvel;
 
-TEST(Evaluate, ShowsEveryResultOfAPress) {
-    const Evaluation e = evaluate("70", "175");
-    EXPECT_EQ(e.failure, std::nullopt);
-    EXPECT_EQ(e.weightText, "70");
-    EXPECT_EQ(e.heightText, "175");
-    EXPECT_EQ(e.indiceText, "22,85");
-    EXPECT_EQ(e.lowest.firstStepText, "32,375");
-    EXPECT_EQ(e.lowest.text, "56,65");
-    EXPECT_EQ(e.highest.firstStepText, "43,575");
-    EXPECT_EQ(e.highest.text, "76,25");
-    EXPECT_EQ(e.categoria, 4);
-    EXPECT_EQ(e.leftBoundText, "18,5");
-    EXPECT_EQ(e.rightBoundText, "24,9");
-    EXPECT_EQ(e.colours.previous, model::classes[3].colour);
-    EXPECT_EQ(e.colours.own, model::classes[4].colour);
-    EXPECT_EQ(e.colours.next, model::classes[5].colour);
-    ASSERT_TRUE(e.markerX.has_value());
-    EXPECT_NEAR(*e.markerX, 3214.69f, 0.01f);
-    EXPECT_EQ(e.className, model::classes[4].name);
-    EXPECT_EQ(e.pictureOf, 4);
-}
-
 TEST(Evaluate, ReadsPointsAsDecimalSeparatorsInBothTexts) {
     const struct {
         std::string_view weight;

@@ -83,18 +83,13 @@ void CalculationTest::calculation_data() {
     QTest::addColumn<QString>("weight");
     QTest::addColumn<QString>("height");
 
-    // One row for each way a press reaches the window: each class with its colours and
-    // picture, the scale reversed, the marker off the bar, each box rewritten. What the
-    // window must show is the independent model's; the arithmetic is the evaluation's tests'.
+    // One row for each way a press reaches the window: the classes whose neighbours are
+    // the bar's outer ends, the scale reversed, the marker off the bar, each box rewritten.
+    // What the window must show is the independent model's; the arithmetic is the
+    // evaluation's tests', and the monkey test shows every class through the window.
     // clang-format off
     QTest::newRow("class 1: 40 kg, 175 cm") << "40" << "175";
-    QTest::newRow("class 2: 51 kg, 175 cm") << "51" << "175";
-    QTest::newRow("class 3: 55 kg, 175 cm") << "55" << "175";
     QTest::newRow("class 4: 70 kg, 175 cm") << "70" << "175";
-    QTest::newRow("class 5: 85 kg, 175 cm") << "85" << "175";
-    QTest::newRow("class 6: 100 kg, 175 cm") << "100" << "175";
-    QTest::newRow("class 7: 115 kg, 175 cm") << "115" << "175";
-    QTest::newRow("class 8: 140 kg, 175 cm") << "140" << "175";
     QTest::newRow("class 9: 180 kg, 175 cm, scale reversed") << "180" << "175";
     QTest::newRow("16,05 is class 2, marker left of the bar") << "64.2" << "200";
     QTest::newRow("weight and height with a point are rewritten") << "70.5" << "1.75";
