@@ -97,20 +97,16 @@ TEST(ResourceScript, IconImagesAreThoseOfTheIconFileInOrder) {
     }
 }
 
-TEST(ResourceScript, BitmapsAreTheClassPicturesWithoutTheirFileHeader) {
-    for (int id = 101; id <= 109; ++id) {
-        const QByteArray file = readAll(QStringLiteral(ZORVEL_SOURCE_DIR "/assets/pictures/%1.bmp").arg(id));
-        const Resource* bitmap = find(bitmapType, id);
-        ASSERT_NE(bitmap, nullptr) << "bitmap " << id;
-        ASSERT_GT(file.size(), 14) << "bitmap " << id;
-        EXPECT_EQ(bitmap->data, file.mid(14)) << "bitmap " << id;
+// A bitmap resource is its .bmp file without the file's 14-byte header.
+TEST(ResourceScript, BitmapsAndManifestAreTheCommittedFiles) {
+    std::vector<std::tuple<int, int, QString, int>> files{{manifestType, 1, "/packaging/windows/zorvel.manifest", 0}};
+    for (int id = 101; id <= 109; ++id)
+        files.emplace_back(bitmapType, id, QStringLiteral("/assets/pictures/%1.bmp").arg(id), 14);
+    for (const auto& [type, id, path, header] : files) {
+        const Resource* resource = find(type, id);
+        ASSERT_NE(resource, nullptr) << path.toStdString();
+        EXPECT_EQ(resource->data, readAll(QStringLiteral(ZORVEL_SOURCE_DIR) + path).mid(header)) << path.toStdString();
     }
-}
-
-TEST(ResourceScript, ManifestIsTheCommittedOne) {
-    const Resource* manifest = find(manifestType, 1);
-    ASSERT_NE(manifest, nullptr);
-    EXPECT_EQ(manifest->data, readAll(QStringLiteral(ZORVEL_SOURCE_DIR "/packaging/windows/zorvel.manifest")));
 }
 
 TEST(ResourceScript, VersionRecordHoldsTheFixedPartTranslationAndFiveStringsInOrder) {

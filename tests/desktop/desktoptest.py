@@ -7,7 +7,7 @@ class, and the few gestures a user makes on the window, scaled to its size."""
 from collections import Counter, namedtuple
 import unittest
 
-import calculations as layout
+import program_facts as layout
 from xsession import XSession, program_command, wait_for
 
 Bar = namedtuple("Bar", "previous current next marker_runs beside_marker")

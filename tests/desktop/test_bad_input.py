@@ -8,9 +8,9 @@ the window calculates again."""
 import re
 import unittest
 
-import calculations as layout
+import program_facts as layout
 from accessibility import ScreenReaderMixin, descendants
-from calculations import by_name
+from program_facts import by_name
 from desktoptest import ProgramTestCase
 from xsession import wait_for
 

@@ -7,9 +7,9 @@ program's window is the active one."""
 
 import unittest
 
-import calculations as layout
+import program_facts as layout
 from accessibility import ScreenReaderMixin, descendants
-from calculations import CLASSES, by_name
+from program_facts import CLASSES, by_name
 from desktoptest import ProgramTestCase
 from xsession import wait_for
 

@@ -8,8 +8,8 @@ its colour, even the near-black of class 9."""
 
 import unittest
 
-import calculations as layout
-from calculations import CALCULATIONS
+import program_facts as layout
+from program_facts import CALCULATIONS
 from desktoptest import MARKER_BLACK, ProgramTestCase, reddish, white
 
 

@@ -7,8 +7,8 @@ results still fit their boxes."""
 
 import unittest
 
-import calculations as layout
-from calculations import by_name
+import program_facts as layout
+from program_facts import by_name
 from desktoptest import ProgramTestCase, reddish, white
 
 # Stretches of the bar row, in logical pixels, that cross the edges between boxes.

@@ -6,9 +6,9 @@ their names, fills them, presses "Calcola" and hears the results."""
 
 import unittest
 
-import calculations as layout
+import program_facts as layout
 from accessibility import ScreenReaderMixin
-from calculations import CALCULATIONS, by_name
+from program_facts import CALCULATIONS, by_name
 from desktoptest import ProgramTestCase
 from xsession import wait_for
 

@@ -12,9 +12,9 @@ import os
 import re
 import unittest
 
-import calculations as layout
+import program_facts as layout
 from accessibility import ScreenReaderMixin, descendants
-from calculations import by_name
+from program_facts import by_name
 from desktoptest import ProgramTestCase
 from installation import read_desktop_entry
 from xsession import NO_WINDOW_MANAGER, XSession, program_command, wait_for

@@ -5,10 +5,12 @@
 the build writes out of the program's own tables (tests/support/program_facts.cpp,
 file named by ZORVEL_PROGRAM_FACTS): the client area's size and each control's box in
 logical pixels of the client area (15 twips each; a control in a frame placed from the
-frame's corner), the classes' names and colours, and the presses the tests make with
-what the window must show. Shell tests ask with `program_facts.py size` ("327 326"),
-`program_facts.py centre poi adesso` or `program_facts.py bar 4` (the bar's three
-colours for class 4, as ImageMagick writes them)."""
+frame's corner; not the marker line, which has a rule of its own), the classes' names
+and colours, and the presses the tests make with what the program's own flow shows for
+them (the arithmetic is checked in C++: here only that the window shows it). Shell tests
+ask with `program_facts.py size` ("327 326"), `program_facts.py centre poi adesso` or
+`program_facts.py bar 4` (the bar's three colours for class 4, as ImageMagick writes
+them)."""
 
 import json
 import math
@@ -35,8 +37,7 @@ def _box(rows, name):
 
 
 _ROWS = {row["name"]: (row["container"], row["box"]) for row in _FACTS["controls"]}
-# The marker line has a rule of its own; the tests do not look into it as a box.
-BOXES = {row["name"]: _box(_ROWS, row["name"]) for row in _FACTS["controls"] if row["kind"] != "line"}
+BOXES = {name: _box(_ROWS, name) for name in _ROWS}
 CLIENT_SIZE = tuple(map(pixels, _FACTS["client_size"]))
 
 ClassRow = namedtuple("ClassRow", ["name", "colour"])
@@ -48,9 +49,31 @@ Calculation = namedtuple("Calculation", _FACTS["presses"][0].keys())
 CALCULATIONS = [Calculation(**press) for press in _FACTS["presses"]]
 
 
+def by_name(name):
+    return next(c for c in CALCULATIONS if c.name == name)
+
+
 def centre(box):
     x, y, width, height = box
     return x + width // 2, y + height // 2
+
+
+# Where things are, in logical pixels of the client area: (x, y, width, height).
+WEIGHT_BOX = BOXES["peso"]
+HEIGHT_BOX = BOXES["altezza"]
+CALCULATE_BUTTON = BOXES["Command1"]
+PREVIOUS_BOX = BOXES["poi"]
+CURRENT_BAR = BOXES["adesso"]
+NEXT_BOX = BOXES["segue"]  # cut by the window's right edge
+
+# The labels that show a calculation's results, by the Calculation field they show.
+RESULT_LABELS = {field: BOXES[name] for field, name in (
+    ("index", "Label3"), ("lowest", "minP"), ("highest", "MaxP"),
+    ("left_bound", "Dp"), ("right_bound", "Sp"),  # both cut by the window's bottom edge
+    ("class_name", "tipoT"))}
+
+# This row crosses the marker and all three boxes of the bar.
+BAR_ROW = centre(CURRENT_BAR)[1]
 
 
 if __name__ == "__main__":
