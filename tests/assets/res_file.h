@@ -66,9 +66,8 @@ inline std::vector<Resource> readResourceFile(const QByteArray& bytes) {
 inline std::vector<Resource> readExecutableResources(const QByteArray& bytes) {
     using bitmap::readU16, bitmap::readU32;
     const qsizetype pe = readU32(bytes, 0x3C);
-    const qsizetype optional = pe + 24;
-    const qsizetype dataDirectories = optional + (readU16(bytes, optional) == 0x20B ? 112 : 96);
-    const qsizetype sections = optional + readU16(bytes, pe + 20);
+    const qsizetype optionalHeader = pe + 24, sections = optionalHeader + readU16(bytes, pe + 20);
+    const qsizetype dataDirectories = optionalHeader + (readU16(bytes, optionalHeader) == 0x20B ? 112 : 96);
     const auto offsetOf = [&](std::uint32_t address) -> qsizetype {
         for (qsizetype section = sections; section < sections + 40 * readU16(bytes, pe + 6); section += 40) {
             const std::uint32_t start = readU32(bytes, section + 12);

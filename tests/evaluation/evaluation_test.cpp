@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Zorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "calculation_model.h"
 #include "recorded_press.h"
 
 #include <gtest/gtest.h>

@@ -29,15 +29,14 @@ def pixels(twips):
     return math.floor(twips / TWIPS_PER_PIXEL + 0.5)
 
 
-def _box(rows, name):
-    container, geometry = rows[name]
-    x, y = _box(rows, container)[:2] if container else (0, 0)
-    left, top, width, height = map(pixels, geometry)
-    return x + left, y + top, width, height
+def _box(name):
+    container, geometry = _ROWS[name]
+    x, y = _box(container)[:2] if container else (0, 0)
+    return (x + pixels(geometry[0]), y + pixels(geometry[1]), *map(pixels, geometry[2:]))
 
 
 _ROWS = {row["name"]: (row["container"], row["box"]) for row in _FACTS["controls"]}
-BOXES = {name: _box(_ROWS, name) for name in _ROWS}
+BOXES = {name: _box(name) for name in _ROWS}
 CLIENT_SIZE = tuple(map(pixels, _FACTS["client_size"]))
 
 ClassRow = namedtuple("ClassRow", ["name", "colour"])
