@@ -61,14 +61,42 @@ for package in "${packages[@]}"; do
     fi
 done
 
+# The times in the headers of the gzip streams within a file (Qt compresses its MIME
+# database into Qt6Core.dll), one a line; a stream is a gzip header that decompresses.
+compression_times() { # <file>
+    python3 - "$1" <<'EOF'
+import sys
+import zlib
+
+with open(sys.argv[1], "rb") as file:
+    data = file.read()
+start = data.find(b"\x1f\x8b\x08")
+while start >= 0:
+    stream = zlib.decompressobj(wbits=31)
+    try:
+        stream.decompress(data[start:start + (1 << 22)])
+    except zlib.error:
+        pass
+    if stream.eof:
+        print(int.from_bytes(data[start + 4:start + 8], "little"))
+    start = data.find(b"\x1f\x8b\x08", start + 1)
+EOF
+}
+
 # Both builds take Qt's DLLs from the one Qt for Windows, so comparing them cannot show a
-# time that Qt's build recorded; a link time in a DLL's export table would make the next
-# build of Qt, and the packages made with it, differ.
+# time that Qt's build recorded; a link time in a DLL's export table, or a compression time
+# in a gzip header within it, would make the next build of Qt, and the packages made with
+# it, differ.
 for dll in "$ZORVEL_WINDOWS_QT"/bin/*.dll "$ZORVEL_WINDOWS_QT"/plugins/*/*.dll; do
     # awk reads to the end: objdump stopped by a closed pipe would fail the pipeline.
     linked=$(x86_64-w64-mingw32-objdump -p "$dll" | awk '/^Time\/Date stamp/ && !seen++ { print $3 }')
     if [ "${linked:-0}" != 0 ]; then
         echo "RECORDS ITS LINK TIME: ${dll#"$ZORVEL_WINDOWS_QT"/} ($linked)"
+        status=1
+    fi
+    compressed=$(compression_times "$dll" | grep -vx 0 | paste -sd ' ' || true)
+    if [ -n "$compressed" ]; then
+        echo "RECORDS A COMPRESSION TIME: ${dll#"$ZORVEL_WINDOWS_QT"/} ($compressed)"
         status=1
     fi
 done

@@ -17,6 +17,28 @@ ZORVEL_WINDOWS_QT=$(nice bash scripts/build-windows-qt.sh)
 export ZORVEL_WINDOWS_QT
 bash scripts/build-windows.sh
 
+# A Qt folder copied elsewhere (a CI cache, another machine) builds the same Zorvel.exe,
+# reading nothing from where it was built: Qt's toolchain file names the MinGW-w64 one at
+# the folder's first place, and the windows preset names it where the folder is now.
+moved_qt_builds_the_same() {
+    local build=build/windows-moved-qt copy
+    rm -rf "$build"
+    mkdir -p "$build/cache"
+    cp -a "$ZORVEL_WINDOWS_QT" "$build/cache/"
+    copy=$(ZORVEL_WINDOWS_QT_CACHE=$PWD/$build/cache bash scripts/build-windows-qt.sh)
+    ZORVEL_WINDOWS_QT=$copy cmake --preset windows -B "$build" >/dev/null
+    cmake --build "$build" --target zorvel -j "$(nproc)" >/dev/null
+    if grep -lF "$ZORVEL_WINDOWS_QT/" "$build/CMakeCache.txt" "$build/build.ninja" \
+        || (cd "$build" && ninja -t deps) | grep -F "$ZORVEL_WINDOWS_QT/"; then
+        echo "The build from the copy of $ZORVEL_WINDOWS_QT read the original (above)." >&2
+        return 1
+    fi
+    cmp build/windows/Zorvel.exe "$build/Zorvel.exe"
+    rm -rf "$build/cache"
+    echo "A copy of the Qt folder elsewhere builds the same Zorvel.exe."
+}
+moved_qt_builds_the_same
+
 # Runs in the X session, whose runtime folder goes with it.
 wine_stage() {
     set -euo pipefail
