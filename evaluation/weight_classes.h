@@ -14,8 +14,16 @@
 // class of an index.
 namespace zorvel {
 
-// A colour as 0x00BBGGRR: red in the low byte.
+// A colour as Windows stores one, 0x00BBGGRR: red in the low byte, so that a literal
+// reads backwards. Colours are written with rgb(), red first.
 using Colour = std::uint32_t;
+
+constexpr Colour rgb(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
+    return Colour{red} | Colour{green} << 8 | Colour{blue} << 16;
+}
+constexpr int redOf(Colour colour) { return static_cast<int>(colour & 0xFF); }
+constexpr int greenOf(Colour colour) { return static_cast<int>(colour >> 8 & 0xFF); }
+constexpr int blueOf(Colour colour) { return static_cast<int>(colour >> 16 & 0xFF); }
 
 inline constexpr int firstClass = 1;
 inline constexpr int lastClass = 9;
@@ -38,7 +46,9 @@ inline constexpr std::array<std::string_view, 11> categorie{
 };
 
 inline constexpr std::array<Colour, 11> classColours{
-    0x000080, 0x0000FF, 0x8080FF, 0x00C0C0, 0x00FF00, 0x8080FF, 0x0000FF, 0x000080, 0x000040, 0x000002, 0x000000,
+    rgb(0x80, 0x00, 0x00), rgb(0xFF, 0x00, 0x00), rgb(0xFF, 0x80, 0x80), rgb(0xC0, 0xC0, 0x00),
+    rgb(0x00, 0xFF, 0x00), rgb(0xFF, 0x80, 0x80), rgb(0xFF, 0x00, 0x00), rgb(0x80, 0x00, 0x00),
+    rgb(0x40, 0x00, 0x00), rgb(0x02, 0x00, 0x00), rgb(0x00, 0x00, 0x00),
 };
 
 // The colours of the colour bar's three boxes: the class before, the class itself

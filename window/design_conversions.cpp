@@ -11,10 +11,7 @@ namespace zorvel {
 
 int twipsToPixels(int twips) { return static_cast<int>(std::lround(static_cast<double>(twips) / twipsPerPixel)); }
 
-QColor toQColor(Colour colour) {
-    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
-                  static_cast<int>((colour >> 16) & 0xFF));
-}
+QColor toQColor(Colour colour) { return QColor(redOf(colour), greenOf(colour), blueOf(colour)); }
 
 QFont designFont(FontDesign design) {
     static const bool designedFaceInstalled = QFontDatabase::families().contains(toQString(designedFamily));

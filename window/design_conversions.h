@@ -24,7 +24,6 @@ inline QString toQString(std::string_view text) {
 // Twips to logical pixels, to the nearest pixel.
 int twipsToPixels(int twips);
 
-// 0x00BBGGRR to a colour.
 QColor toQColor(Colour colour);
 
 // The designed face where it is installed, otherwise the fallback, at the designed

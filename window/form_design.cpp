@@ -20,9 +20,9 @@ constexpr Qt::Alignment rightAligned = Qt::AlignRight | Qt::AlignTop;
 constexpr Qt::Alignment middleLeft = Qt::AlignLeft | Qt::AlignVCenter;
 constexpr Qt::Alignment noAlignment = {};
 
-constexpr Colour white = 0xFFFFFF;
-constexpr Colour blue = 0xFF0000;
-constexpr Colour darkRed = 0x0000C0;
+constexpr Colour white = rgb(0xFF, 0xFF, 0xFF);
+constexpr Colour blue = rgb(0x00, 0x00, 0xFF);
+constexpr Colour darkRed = rgb(0xC0, 0x00, 0x00);
 
 // clang-format off
 constexpr std::array<ControlDesign, 26> controls{{
@@ -57,33 +57,33 @@ constexpr std::array<ControlDesign, 26> controls{{
 }};
 // clang-format on
 
-constexpr Colour black = 0x000000;
-constexpr Colour buttonFace = 0xF0F0F0;
-constexpr Colour grayText = 0x6D6D6D;
+constexpr Colour black = rgb(0x00, 0x00, 0x00);
+constexpr Colour buttonFace = rgb(0xF0, 0xF0, 0xF0);
+constexpr Colour grayText = rgb(0x6D, 0x6D, 0x6D);
 
 // clang-format off
 constexpr std::array<SystemColourDesign, 20> systemColours{{
-//   role                         colour     disabled
-    {QPalette::Window,            buttonFace, buttonFace},
-    {QPalette::WindowText,        black,      grayText},
-    {QPalette::Base,              white,      buttonFace},
-    {QPalette::AlternateBase,     0xF7F7F7,   0xF7F7F7},
-    {QPalette::Text,              black,      grayText},
-    {QPalette::PlaceholderText,   grayText,   grayText},
-    {QPalette::Button,            buttonFace, buttonFace},
-    {QPalette::ButtonText,        black,      grayText},
-    {QPalette::BrightText,        white,      white},
-    {QPalette::Light,             white,      white},
-    {QPalette::Midlight,          0xE3E3E3,   0xE3E3E3},
-    {QPalette::Mid,               0xB4B4B4,   0xB4B4B4},
-    {QPalette::Dark,              0xA0A0A0,   0xA0A0A0},
-    {QPalette::Shadow,            0x696969,   0x696969},
-    {QPalette::Highlight,         0xD77800,   0xD77800},
-    {QPalette::HighlightedText,   white,      white},
-    {QPalette::Link,              0xCC6600,   0xCC6600},
-    {QPalette::LinkVisited,       0x800080,   0x800080},
-    {QPalette::ToolTipBase,       0xE1FFFF,   0xE1FFFF},
-    {QPalette::ToolTipText,       black,      black},
+//   role                          colour                  disabled
+    {QPalette::Window,             buttonFace,             buttonFace},
+    {QPalette::WindowText,         black,                  grayText},
+    {QPalette::Base,               white,                  buttonFace},
+    {QPalette::AlternateBase,      rgb(0xF7, 0xF7, 0xF7),  rgb(0xF7, 0xF7, 0xF7)},
+    {QPalette::Text,               black,                  grayText},
+    {QPalette::PlaceholderText,    grayText,               grayText},
+    {QPalette::Button,             buttonFace,             buttonFace},
+    {QPalette::ButtonText,         black,                  grayText},
+    {QPalette::BrightText,         white,                  white},
+    {QPalette::Light,              white,                  white},
+    {QPalette::Midlight,           rgb(0xE3, 0xE3, 0xE3),  rgb(0xE3, 0xE3, 0xE3)},
+    {QPalette::Mid,                rgb(0xB4, 0xB4, 0xB4),  rgb(0xB4, 0xB4, 0xB4)},
+    {QPalette::Dark,               rgb(0xA0, 0xA0, 0xA0),  rgb(0xA0, 0xA0, 0xA0)},
+    {QPalette::Shadow,             rgb(0x69, 0x69, 0x69),  rgb(0x69, 0x69, 0x69)},
+    {QPalette::Highlight,          rgb(0x00, 0x78, 0xD7),  rgb(0x00, 0x78, 0xD7)},
+    {QPalette::HighlightedText,    white,                  white},
+    {QPalette::Link,               rgb(0x00, 0x66, 0xCC),  rgb(0x00, 0x66, 0xCC)},
+    {QPalette::LinkVisited,        rgb(0x80, 0x00, 0x80),  rgb(0x80, 0x00, 0x80)},
+    {QPalette::ToolTipBase,        rgb(0xFF, 0xFF, 0xE1),  rgb(0xFF, 0xFF, 0xE1)},
+    {QPalette::ToolTipText,        black,                  black},
 }};
 // clang-format on
 

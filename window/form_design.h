@@ -119,7 +119,7 @@ std::span<const SystemColourDesign> form1SystemColours();
 inline constexpr int markerWidthPixels = 5;
 // The marker is drawn in the window-text colour (black) with a thin white outline
 // around it, so that it stands out on the dark red bars of the heaviest classes too.
-inline constexpr Colour markerOutlineColour = 0xFFFFFF;
+inline constexpr Colour markerOutlineColour = rgb(0xFF, 0xFF, 0xFF);
 
 // The 26 controls in the window's control list order, which is also their
 // stacking order: among the labels, shapes, line and image of one container, an

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "calculation_model.h"
+
 #include <QColor>
 
 #include <cstdint>
@@ -13,3 +15,6 @@ inline QColor screenColour(std::uint32_t colour) {
     return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
                   static_cast<int>((colour >> 16) & 0xFF));
 }
+
+// The colour of row `number` (0 to 10) of the tests' class table, as the screen shows it.
+inline QColor classColour(int number) { return screenColour(zorvel::model::classes[number].colour); }

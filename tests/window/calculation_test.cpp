@@ -28,7 +28,6 @@ using zorvel::Problem;
 
 namespace {
 
-QColor classColour(int number) { return screenColour(zorvel::model::classes[number].colour); }
 QString className(int number) { return QString::fromUtf8(zorvel::model::classes[number].name); }
 
 } // namespace
