@@ -5,6 +5,7 @@
 
 #include <QMargins>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <QWidget>
 #include <QtGui/qtguiglobal.h>
@@ -73,6 +74,18 @@ inline void resizeInPlace(QWidget& window, QSize size) { window.resize(size); }
 std::optional<QPoint> clientAreaOnScreen(const QWidget& window);
 #else
 inline std::optional<QPoint> clientAreaOnScreen(const QWidget&) { return std::nullopt; }
+#endif
+
+// Where the window system makes a change of the window's place or size from outside
+// without telling Qt all of it (Wine's X11 driver), asks `refused` about each such
+// change before it is made, with the client area it would give the window in Qt's
+// logical pixels, and keeps the window where and as large as it is when the answer
+// is yes. Elsewhere Qt tells of every change, which the window policy then undoes,
+// and nothing is asked.
+#ifdef Q_OS_WIN
+void refuseBeforeChange(QWidget& window, std::function<bool(QRect clientArea)> refused);
+#else
+inline void refuseBeforeChange(QWidget&, std::function<bool(QRect)>) {}
 #endif
 
 // Calls `changed`, from the event loop, each time the window manager announces a new

@@ -13,6 +13,9 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <optional>
+#include <utility>
+
 #include <windows.h>
 
 #include <dwmapi.h>
@@ -64,15 +67,17 @@ protected:
 // handles the X event, and Wine passes back to X nothing that Windows makes of it. A
 // full screen (wmctrl -b add,fullscreen) comes as a move that puts the client area in
 // the screen's corner and its frame beyond it; a new size from a window manager that
-// ignores the fixed size as a resize. The window refuses both where it stands and
-// then, outside the X event, tells Wine its own place again, which sends X the size,
-// the position and the states (full screen dropped, above kept) that Windows holds.
-class FixedPlaceKeeper : public QObject, public QAbstractNativeEventFilter {
+// ignores the fixed size as a resize. What the window refuses it refuses where it
+// stands and then, outside the X event, tells Wine its own place again, which sends X
+// the size, the position and the states (full screen dropped, above kept) that
+// Windows holds.
+class BeforeChangeRefuser : public QObject, public QAbstractNativeEventFilter {
 public:
-    explicit FixedPlaceKeeper(QWidget& window) : QObject(&window), window_(window) {
+    BeforeChangeRefuser(QWidget& window, std::function<bool(QRect)> refused)
+        : QObject(&window), window_(window), refused_(std::move(refused)) {
         QCoreApplication::instance()->installNativeEventFilter(this);
     }
-    ~FixedPlaceKeeper() override { QCoreApplication::instance()->removeNativeEventFilter(this); }
+    ~BeforeChangeRefuser() override { QCoreApplication::instance()->removeNativeEventFilter(this); }
 
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override {
         const auto* windowsMessage = static_cast<const MSG*>(message);
@@ -81,7 +86,8 @@ public:
             return false;
         }
         auto* change = reinterpret_cast<WINDOWPOS*>(windowsMessage->lParam);
-        if (isRefused(windowsMessage->hwnd, *change)) {
+        const std::optional<QRect> clientArea = proposedClientArea(*change);
+        if (clientArea && refused_(*clientArea)) {
             change->flags |= SWP_NOSIZE | SWP_NOMOVE;
             QTimer::singleShot(0, this, [this] {
                 SetWindowPos(nativeWindow(window_), HWND_TOPMOST, 0, 0, 0, 0,
@@ -92,27 +98,31 @@ public:
     }
 
 private:
-    static bool isRefused(HWND handle, const WINDOWPOS& change) {
-        // Windows' own minimise and restore, which the window undoes as Qt tells it.
+    // The client area the change would give the window, in Qt's logical pixels; nothing
+    // for a change of the stacking alone, and for Windows' own minimise and restore,
+    // which the window undoes as Qt tells it.
+    std::optional<QRect> proposedClientArea(const WINDOWPOS& change) const {
         constexpr UINT stateChange = 0x8000; // SWP_STATECHANGED
+        const HWND handle = nativeWindow(window_);
         RECT now{};
+        RECT client{};
         POINT clientOrigin{0, 0};
-        if ((change.flags & stateChange) || !GetWindowRect(handle, &now) || !ClientToScreen(handle, &clientOrigin)) {
-            return false;
+        if ((change.flags & stateChange) || ((change.flags & SWP_NOMOVE) && (change.flags & SWP_NOSIZE)) ||
+            !GetWindowRect(handle, &now) || !GetClientRect(handle, &client) || !ClientToScreen(handle, &clientOrigin)) {
+            return std::nullopt;
         }
-        const bool resized =
-            !(change.flags & SWP_NOSIZE) && (change.cx != now.right - now.left || change.cy != now.bottom - now.top);
-        MONITORINFO monitor{};
-        monitor.cbSize = sizeof monitor;
-        const POINT frameOffset{clientOrigin.x - now.left, clientOrigin.y - now.top};
-        const bool intoCorner = !(change.flags & SWP_NOMOVE) && (frameOffset.x > 0 || frameOffset.y > 0) &&
-                                GetMonitorInfoW(MonitorFromWindow(handle, MONITOR_DEFAULTTONEAREST), &monitor) &&
-                                change.x + frameOffset.x == monitor.rcMonitor.left &&
-                                change.y + frameOffset.y == monitor.rcMonitor.top;
-        return resized || intoCorner;
+        const QPoint frameOffset(clientOrigin.x - now.left, clientOrigin.y - now.top);
+        const QSize frameSize(now.right - now.left - client.right, now.bottom - now.top - client.bottom);
+        const QPoint outerPlace = (change.flags & SWP_NOMOVE) ? QPoint(now.left, now.top) : QPoint(change.x, change.y);
+        const QSize outerSize = (change.flags & SWP_NOSIZE) ? QSize(now.right - now.left, now.bottom - now.top)
+                                                            : QSize(change.cx, change.cy);
+        // Windows counts the screen's pixels, the window Qt's logical ones.
+        const qreal ratio = window_.devicePixelRatioF();
+        return QRect((outerPlace + frameOffset) / ratio, (outerSize - frameSize) / ratio);
     }
 
     QWidget& window_;
+    std::function<bool(QRect)> refused_;
 };
 
 } // namespace
@@ -133,9 +143,6 @@ void keepOnTopWithoutTaskbarButton(QWidget& window) {
     if (!owner) {
         owner = new TaskbarOwner(window);
         qtWindow->installEventFilter(owner);
-        if (underWine()) {
-            new FixedPlaceKeeper(window);
-        }
     }
     qtWindow->setTransientParent(owner);
     if (underWine()) {
@@ -189,6 +196,13 @@ std::optional<QMargins> announcedFrame(const QWidget& window) {
                          outer.bottom - (clientOrigin.y + client.bottom));
     // Windows counts the screen's pixels, the window Qt's logical ones.
     return frame / window.devicePixelRatioF();
+}
+
+void refuseBeforeChange(QWidget& window, std::function<bool(QRect)> refused) {
+    // Windows itself keeps a fixed dialog frame at its size and tells Qt every change.
+    if (onWindowsPlatform() && underWine()) {
+        new BeforeChangeRefuser(window, std::move(refused));
+    }
 }
 
 void watchAnnouncedFrame(QWidget&, std::function<void()>) {

@@ -46,6 +46,17 @@ WindowPolicy::WindowPolicy(QWidget& window) : QObject(&window), window_(window) 
     window.setWindowFlags(fixedDialogFrame);
     window.installEventFilter(this);
     watchAnnouncedFrame(window, [this] { centreInAnnouncedFrame(); });
+    refuseBeforeChange(window, [this](QRect clientArea) { return refuses(clientArea); });
+}
+
+// Where the window system asks beforehand: any size but the window's own, and the
+// client area in the screen's corner with the frame beyond it, which is how a full
+// screen comes where the window system tells no state.
+bool WindowPolicy::refuses(QRect clientArea) const {
+    const std::optional<QMargins> frame = announcedFrame(window_);
+    const bool fullScreen = frame && (frame->left() > 0 || frame->top() > 0) &&
+                            clientArea.topLeft() == window_.screen()->geometry().topLeft();
+    return clientArea.size() != window_.minimumSize() || fullScreen;
 }
 
 // Before the window's own handling of the event: the states must be on the window

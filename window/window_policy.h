@@ -32,6 +32,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool refuses(QRect clientArea) const;
     void centreInAnnouncedFrame();
     void centreOnScreen(QMargins frame);
     QPoint clientPositionCentredIn(QMargins frame) const;
