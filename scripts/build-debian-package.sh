@@ -42,11 +42,11 @@ othermirror=$(IFS='|'; echo "${other[*]}")
 
 started=$SECONDS
 mkdir -p "$cache"
+chroot_options=(--basetgz "$base" --distribution bookworm --mirror "$mirror" --othermirror "$othermirror")
 if [ -f "$base" ]; then
-    pbuilder update --basetgz "$base" --othermirror "$othermirror" --override-config
+    pbuilder update "${chroot_options[@]}" --override-config
 else
-    pbuilder create --basetgz "$base" --distribution bookworm --mirror "$mirror" \
-        --othermirror "$othermirror" \
+    pbuilder create "${chroot_options[@]}" \
         --debootstrapopts --keyring=/usr/share/keyrings/debian-archive-keyring.gpg
 fi
 echo "Chroot ready in $((SECONDS - started)) s."
@@ -54,18 +54,26 @@ echo "Chroot ready in $((SECONDS - started)) s."
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 (cd "$work" && dpkg-source --build "$top")
-mkdir "$work/hooks"
+# pbuilder's example hook runs autopkgtest after the build; the next one keeps its summary
+# and output in a folder shared with this machine (the hook itself leaves failures to them).
+mkdir "$work/hooks" "$work/autopkgtest"
 ln -s /usr/share/doc/pbuilder/examples/B20autopkgtest "$work/hooks/"
+cat >"$work/hooks/B30keep-autopkgtest" <<HOOK
+#!/bin/sh
+cp "\$BUILDDIR/autopkgtest.summary" "\$BUILDDIR/autopkgtest.tar.gz" "$work/autopkgtest/"
+HOOK
+chmod +x "$work/hooks/B30keep-autopkgtest"
 
 started=$SECONDS
 pbuilder build --basetgz "$base" --buildresult "$result" --hookdir "$work/hooks" \
-    --logfile "$result/build.log" "$work"/zorvel_*.dsc
+    --bindmounts "$work/autopkgtest" --logfile "$result/build.log" "$work"/zorvel_*.dsc
+cp "$work"/autopkgtest/* "$result/"
 echo "Built and tested in the chroot in $((SECONDS - started)) s; results in $result."
 
-# The hook leaves a failed test to the summary it packs: every test must have passed.
-summary=$(tar -xzOf "$result/autopkgtest.tar.gz" --wildcards '*/autopkgtest.out/summary')
+# Every test must have passed.
+summary=$(cat "$result/autopkgtest.summary")
 echo "autopkgtest: $summary"
-if [ -z "$summary" ] || grep -qv ' PASS' <<<"$summary"; then
+if [ -z "$summary" ] || grep -qv ' PASS$' <<<"$summary"; then
     echo "autopkgtest did not pass in the chroot; see $result/autopkgtest.tar.gz." >&2
     exit 1
 fi

@@ -21,6 +21,17 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 (cd "$work" && dpkg-source --build "$top" && dpkg-source --extract zorvel_*.dsc source) >/dev/null
 
+# reprotest 0.7.23 runs "sudo -h localhost ...", which Debian 12's sudo refuses ("a remote
+# host may only be specified when listing privileges"): a sudo first in PATH drops it.
+mkdir "$work/bin"
+cat >"$work/bin/sudo" <<'SUDO'
+#!/bin/sh
+if [ "$1" = -h ] && [ "$2" = localhost ]; then shift 2; fi
+exec /usr/bin/sudo "$@"
+SUDO
+chmod +x "$work/bin/sudo"
+export PATH="$work/bin:$PATH"
+
 started=$SECONDS
 reprotest --variations=-all,+build_path,+time,+timezone,+locales,+user_group,+umask \
     --vary=user_group.available+="$builder:$builder" \
