@@ -16,10 +16,16 @@ top=$PWD
 bash scripts/ensure-packages.sh debian
 builder=zorvel-reprotest
 id "$builder" >/dev/null 2>&1 || useradd --system --user-group --create-home "$builder"
+# The second build's locale (reprotest's default, Estonian: another collation and decimal
+# comma) must exist, or the build falls back to C and nothing varies.
+locale -a | grep -qx et_EE.utf8 || localedef -i et_EE -c -f UTF-8 et_EE.UTF-8
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-(cd "$work" && dpkg-source --build "$top" && dpkg-source --extract zorvel_*.dsc source) >/dev/null
+# The source package unpacked one level down, so that the .deb, which dpkg-buildpackage
+# writes beside the tree, lands in the folder reprotest copies and gives to the other user.
+mkdir "$work/root"
+(cd "$work" && dpkg-source --build "$top" && dpkg-source --extract zorvel_*.dsc root/zorvel) >/dev/null
 
 # reprotest 0.7.23 runs "sudo -h localhost ...", which Debian 12's sudo refuses ("a remote
 # host may only be specified when listing privileges"): a sudo first in PATH drops it.
@@ -34,6 +40,7 @@ export PATH="$work/bin:$PATH"
 
 started=$SECONDS
 reprotest --variations=-all,+build_path,+time,+timezone,+locales,+user_group,+umask \
-    --vary=user_group.available+="$builder:$builder" \
-    --store-dir "$work/store" "$work/source" '../zorvel_*.deb' -- null
+    --vary=user_group.available+="$builder:$builder" --min-cpus "$(nproc)" \
+    --build-command 'cd zorvel && dpkg-buildpackage --no-sign -b' \
+    --store-dir "$work/store" "$work/root" 'zorvel_*.deb' -- null
 echo "Two builds with reprotest in $((SECONDS - started)) s."
