@@ -1,9 +1,9 @@
 # SPDX-FileCopyrightText: 2026 The Zorvel developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-"""The Debian source package agrees with the project: every package of the "build"
-kind in scripts/packages.list is one that building or running the .deb needs
-(debian/control's Build-Depends or Depends) and the other way round, and
+"""The Debian source package agrees with the project: the "build" lines of
+scripts/packages.list are exactly what debian/control's Build-Depends and Depends name
+(less what every Debian build machine has), packages.list has debhelper, and
 debian/changelog's newest entry carries the version of project().
 Usage: debian_packages.py <source folder> <project version>"""
 
@@ -14,54 +14,27 @@ import sys
 BUILD_ESSENTIAL = {"g++", "make", "dpkg-dev"}
 
 
-def listed_packages(path):
-    """{package: kind} of scripts/packages.list."""
-    packages = {}
-    with open(path, encoding="utf-8") as lines:
-        for line in lines:
-            fields = line.split()
-            if fields and not fields[0].startswith("#"):
-                packages.setdefault(fields[1], fields[0])
-    return packages
-
-
-def control_field_names(path, field):
-    """Package names of a relation field, in each paragraph of debian/control that has it
-    (substitution variables and version relations left out)."""
-    with open(path, encoding="utf-8") as control:
-        text = "".join(line for line in control if not line.startswith("#"))
-    names = set()
-    for value in re.findall(rf"^{field}:((?:.*\n)(?:[ \t].*\n)*)", text, re.MULTILINE):
-        for relation in value.split(","):
-            for alternative in relation.split("|"):
-                name = alternative.strip().split(" ")[0].split("(")[0]
-                if name and not name.startswith("${"):
-                    names.add(name)
-    return names
-
-
-def changelog_version(path):
-    with open(path, encoding="utf-8") as changelog:
-        return re.match(r"\S+ \(([^)]+)\)", changelog.readline()).group(1)
-
-
 def main(source, project_version):
-    listed = listed_packages(f"{source}/scripts/packages.list")
-    build_depends = control_field_names(f"{source}/debian/control", "Build-Depends")
-    depends = control_field_names(f"{source}/debian/control", "Depends")
-    debhelper = {name for name in build_depends if name.startswith("debhelper")}
-    listed_build = {name for name, kind in listed.items() if kind == "build"}
+    with open(f"{source}/scripts/packages.list", encoding="utf-8") as lines:
+        listed = [line.split()[:2] for line in lines if line.strip() and not line.startswith("#")]
+    with open(f"{source}/debian/control", encoding="utf-8") as control:
+        text = "".join(line for line in control if not line.startswith("#"))
+    # Package names of the relation fields, without versions, alternatives or ${...}.
+    fields = re.findall(r"^(?:Build-)?Depends:((?:.*\n)(?:[ \t].*\n)*)", text, re.MULTILINE)
+    named = {re.split(r"[\s(]", alternative.strip())[0] for value in fields
+             for alternative in re.split(r"[,|]", value)} - {""}
+    named = {name for name in named if not name.startswith(("${", "debhelper"))}
+    build = {package for kind, package in listed if kind == "build"}
+    with open(f"{source}/debian/changelog", encoding="utf-8") as changelog:
+        version = re.match(r"\S+ \(([^)-]+)", changelog.readline()).group(1)
 
-    faults = []
-    for name in sorted((build_depends - debhelper) | depends):
-        if listed.get(name) != "build":
-            faults.append(f"{name}: in debian/control, not a \"build\" line of packages.list")
-    for name in sorted(listed_build - build_depends - depends - BUILD_ESSENTIAL):
-        faults.append(f"{name}: a \"build\" line of packages.list that debian/control leaves out")
-    if debhelper and "debhelper" not in listed:
+    faults = [f"{name}: in debian/control, not a \"build\" line of packages.list"
+              for name in sorted(named - build)]
+    faults += [f"{name}: a \"build\" line of packages.list that debian/control leaves out"
+               for name in sorted(build - named - BUILD_ESSENTIAL)]
+    if "debhelper" not in {package for _, package in listed}:
         faults.append("debhelper: debian/control builds with it, packages.list does not list it")
-    version = changelog_version(f"{source}/debian/changelog")
-    if re.sub(r"-[^-]*$", "", version) != project_version:
+    if version != project_version:
         faults.append(f"debian/changelog is at {version}, project() at {project_version}")
     print("\n".join(faults) or "debian/control, debian/changelog and packages.list agree")
     return 1 if faults else 0
