@@ -131,6 +131,20 @@ xcb_window_t rootOf(xcb_connection_t* connection, xcb_window_t window) {
     return tree ? tree->root : xcb_window_t{XCB_NONE};
 }
 
+// Sends the window manager, which listens on the root window, a request about `window`.
+void sendToWindowManager(xcb_connection_t* connection, xcb_window_t root, xcb_window_t window, Atom request,
+                         const std::array<std::uint32_t, 3>& data = {}) {
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = window;
+    message.type = atom(connection, request);
+    std::ranges::copy(data, message.data.data32);
+    xcb_send_event(connection, 0, root, XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&message));
+    xcb_flush(connection);
+}
+
 // Asks the window manager for the frame it will draw around `window`, not mapped yet,
 // and waits for the answer, a property of the window set as the window manager gets
 // to the request: within milliseconds when it is idle. Nothing is on the screen yet,
@@ -142,14 +156,7 @@ std::optional<QMargins> askForFrame(xcb_connection_t* connection, const QWidget&
     if (!isSupportedByWindowManager(connection, root, Atom::netRequestFrameExtents)) {
         return std::nullopt;
     }
-    xcb_client_message_event_t request{};
-    request.response_type = XCB_CLIENT_MESSAGE;
-    request.format = 32;
-    request.window = nativeWindow;
-    request.type = atom(connection, Atom::netRequestFrameExtents);
-    xcb_send_event(connection, 0, root, XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                   reinterpret_cast<const char*>(&request));
-    xcb_flush(connection);
+    sendToWindowManager(connection, root, nativeWindow, Atom::netRequestFrameExtents);
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(200);
     while (std::chrono::steady_clock::now() < deadline) {
         if (const std::optional<QMargins> frame = logicalFrame(connection, window)) {
@@ -271,18 +278,9 @@ private:
             xcb_flush(connection_);
             return;
         }
-        xcb_client_message_event_t request{};
-        request.response_type = XCB_CLIENT_MESSAGE;
-        request.format = 32;
-        request.window = nativeWindow_;
-        request.type = atom(connection_, Atom::netActiveWindow);
-        request.data.data32[0] = 1; // from an application
-        request.data.data32[1] = *now;
-        request.data.data32[2] = XCB_NONE;
-        xcb_send_event(connection_, 0, tree->root,
-                       XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                       reinterpret_cast<const char*>(&request));
-        xcb_flush(connection_);
+        constexpr std::uint32_t fromAnApplication = 1;
+        sendToWindowManager(connection_, tree->root, nativeWindow_, Atom::netActiveWindow,
+                            {fromAnApplication, *now, XCB_NONE});
     }
 
     QWidget& window_;
