@@ -7,6 +7,7 @@
 
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QGuiApplication>
 
 #include <array>
 
@@ -48,6 +49,12 @@ QString versionText() {
 }
 
 } // namespace
+
+void nameTheApplication() {
+    QCoreApplication::setApplicationName(QLatin1String(version::productName));
+    QCoreApplication::setApplicationVersion(QLatin1String(version::versionText));
+    QGuiApplication::setDesktopFileName(QLatin1String(version::appId));
+}
 
 std::optional<CommandLineAnswer> answerCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;

@@ -10,6 +10,12 @@
 
 namespace zorvel {
 
+// Gives the application its name and version, which --version and the window's class
+// show, and the desktop entry's name, by which a Wayland desktop ties the windows to
+// the menu entry and its icon. Call as each application object is made; needs no
+// display.
+void nameTheApplication();
+
 // What the program says in the terminal to --help or --version, and the exit code.
 struct CommandLineAnswer {
     QString text;

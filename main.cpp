@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Zorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "assets/version.h"
 #include "command_line.h"
 #include "window/italian_qt_texts.h"
 #include "window/main_window.h"
@@ -12,21 +11,12 @@
 
 #include <cstdio>
 
-namespace {
-
-void nameTheApplication() {
-    QCoreApplication::setApplicationName(QString::fromLatin1(zorvel::version::productName));
-    QCoreApplication::setApplicationVersion(QString::fromLatin1(zorvel::version::versionText));
-}
-
-} // namespace
-
 int main(int argc, char* argv[]) {
     // --help and --version answer in the terminal and end the program, before anything
     // needs a display.
     if (argc > 1) {
         const QCoreApplication commandLine(argc, argv);
-        nameTheApplication();
+        zorvel::nameTheApplication();
         if (const auto answer = zorvel::answerCommandLine(QCoreApplication::arguments())) {
             std::fputs(answer->text.toUtf8().constData(), stdout);
             return answer->exitCode;
@@ -35,9 +25,8 @@ int main(int argc, char* argv[]) {
 
     zorvel::preferX11(argc, argv);
     QApplication application(argc, argv);
-    nameTheApplication();
+    zorvel::nameTheApplication();
     zorvel::useItalianQtTexts();
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.zorvel.Zorvel"));
 
     zorvel::MainWindow window;
     window.show();

@@ -1,8 +1,9 @@
 # SPDX-FileCopyrightText: 2026 The Zorvel developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# The version is typed once, in project(VERSION ...), and the licence and the
-# copyright holder here. The header the program reads, the Windows version record
+# The version is typed once, in project(VERSION ...), and the licence, the
+# copyright holder and the application's id (the name of the desktop entry, the
+# metainfo and the icon, and the name the program gives its windows) here. The header the program reads, the Windows version record
 # and the AppStream metainfo are written from them, into ${ZORVEL_GENERATED_DIR};
 # the Debian package's copyright file and the Windows notices take them too.
 #
@@ -15,6 +16,7 @@ set(ZORVEL_GENERATED_DIR ${PROJECT_BINARY_DIR}/generated)
 # An SPDX licence expression; LICENSES/ holds its text.
 set(ZORVEL_LICENSE GPL-3.0-or-later)
 set(ZORVEL_COPYRIGHT "2026 The Zorvel developers")
+set(ZORVEL_APP_ID io.zorvel.Zorvel)
 
 # Numbers left out of project(VERSION) count as 0.
 foreach(part IN ITEMS MINOR PATCH TWEAK)

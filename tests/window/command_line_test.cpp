@@ -3,10 +3,12 @@
 
 // What the program answers in the terminal, without a display: --help in Italian,
 // listing only options that answer too, in one column; --version with the licence.
+// And the names the program gives itself, against the desktop entry a menu starts it by.
 #include "command_line.h"
 
 #include "assets/version.h"
 
+#include <QGuiApplication>
 #include <QRegularExpression>
 #include <QtTest>
 
@@ -17,6 +19,8 @@ private slots:
     void answers_data();
     void answers();
     void everyListedOptionAnswers();
+    void desktopEntryMatchesTheProgram_data();
+    void desktopEntryMatchesTheProgram();
 };
 
 void CommandLineTest::answers_data() {
@@ -63,6 +67,38 @@ void CommandLineTest::everyListedOptionAnswers() {
         const auto answered = zorvel::answerCommandLine({"zorvel", option});
         QVERIFY2(answered && answered->exitCode == 0 && !answered->text.isEmpty(), qPrintable(option));
     }
+}
+
+// The entry is found by the name the program gives Wayland for its windows, so a name
+// that is not the entry's fails here; and what the menu does with it is the program's.
+void CommandLineTest::desktopEntryMatchesTheProgram_data() {
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+    // clang-format off
+    QTest::newRow("a program") << "Type" << "Application";
+    QTest::newRow("the installed program") << "Exec" << "zorvel";
+    QTest::newRow("a window, no terminal") << "Terminal" << "false";
+    QTest::newRow("the icon installed by the entry's name") << "Icon" << zorvel::version::appId;
+    QTest::newRow("the window class") << "StartupWMClass" << zorvel::version::productName;
+    // clang-format on
+}
+
+void CommandLineTest::desktopEntryMatchesTheProgram() {
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    zorvel::nameTheApplication();
+    QFile file(QStringLiteral(ZORVEL_SOURCE_DIR "/packaging/%1.desktop").arg(QGuiApplication::desktopFileName()));
+    QVERIFY2(file.open(QIODevice::ReadOnly | QIODevice::Text), qPrintable(file.fileName()));
+    QMap<QString, QString> entry;
+    bool inMainGroup = false;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+        if (line.startsWith(QLatin1Char('['))) {
+            inMainGroup = line == QLatin1String("[Desktop Entry]");
+        } else if (inMainGroup && line.contains(QLatin1Char('=')) && !line.startsWith(QLatin1Char('#'))) {
+            entry.insert(line.section(QLatin1Char('='), 0, 0), line.section(QLatin1Char('='), 1));
+        }
+    }
+    QCOMPARE(entry.value(key), value);
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)
