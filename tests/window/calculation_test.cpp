@@ -15,7 +15,9 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QtTest>
 
@@ -171,7 +173,11 @@ void CalculationTest::failureKeepsEarlierWrites() {
     const QImage barBefore = window_->grab(scale()).toImage();
 
     QVERIFY(!calculate(weight, height));
+    const QPointer<QMessageBox> message = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     const QString shown = ModalWatchdog::dismissMessage();
+    // A warning to correct a box, not a piece of news: its icon says so before its words.
+    QVERIFY(message);
+    QCOMPARE(message->icon(), QMessageBox::Warning);
     QCOMPARE(shown, zorvel::failureMessage(failure));
     QVERIFY2(shown.contains(boxNamed, Qt::CaseInsensitive), qPrintable(shown));
     QVERIFY2(!QApplication::activeModalWidget(), "a second message for one failure");
