@@ -39,6 +39,9 @@ build_packages() {
 
 started=$SECONDS
 build_packages "$work/first"
+# What the first build wrote is older than this mark, what the second writes newer.
+between="$work/between-the-builds"
+touch "$between"
 build_packages "$work/second/build-of-the-same-commit"
 echo "Two builds of ${release##*/} ($(cut -d ' ' -f 1 "$release.sha256")) in $((SECONDS - started)) s."
 
@@ -52,7 +55,12 @@ status=0
 for package in "${packages[@]}"; do
     name=$(basename "$package")
     again="$work/second/build-of-the-same-commit/packages/$name"
-    if cmp -s "$package" "$again"; then
+    # Two builds are compared, not one package with itself: each package is in both
+    # trees, and the second tree's was written after the first build ended.
+    if [ ! -f "$again" ] || [ "$package" -nt "$between" ] || [ ! "$again" -nt "$between" ]; then
+        echo "NOT FROM TWO BUILDS: $name (${package#"$work"/}, ${again#"$work"/})"
+        status=1
+    elif cmp -s "$package" "$again"; then
         echo "same:    $name  $(sha256sum <"$package" | cut -d ' ' -f 1)"
     else
         echo "DIFFERS: $name"
