@@ -5,11 +5,16 @@
 
 #include "assets/version.h"
 
+#include <QByteArray>
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QMessageLogContext>
 
 #include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
 
 namespace zorvel {
 namespace {
@@ -48,6 +53,32 @@ QString versionText() {
              QLatin1String(version::copyright), QLatin1String(version::licence));
 }
 
+constexpr const char* missingDesktopText =
+    "zorvel: serve un desktop grafico (X11 o Wayland), ma non se ne è trovato nessuno da aprire.\n";
+
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray file;
+    int line;
+    QByteArray function;
+    QByteArray category;
+    QString text;
+};
+
+QtMessageHandler passOn = nullptr;
+std::vector<HeldMessage> heldMessages;
+
+// While the application object is being made, the one fatal message Qt has is that no
+// platform plugin could open its window system.
+void holdOrAnswer(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtFatalMsg) {
+        std::fputs(missingDesktopText, stderr);
+        // Qt is half made: leave without running its destructors.
+        std::_Exit(1);
+    }
+    heldMessages.push_back({type, context.file, context.line, context.function, context.category, text});
+}
+
 } // namespace
 
 void nameTheApplication() {
@@ -74,6 +105,18 @@ std::optional<CommandLineAnswer> answerCommandLine(const QStringList& arguments)
         return CommandLineAnswer{versionText(), 0};
     }
     return std::nullopt;
+}
+
+MissingDesktopAnswer::MissingDesktopAnswer() { passOn = qInstallMessageHandler(holdOrAnswer); }
+
+MissingDesktopAnswer::~MissingDesktopAnswer() {
+    qInstallMessageHandler(passOn);
+    for (const HeldMessage& message : heldMessages) {
+        const QMessageLogContext context(message.file.constData(), message.line, message.function.constData(),
+                                         message.category.constData());
+        passOn(message.type, context, message.text);
+    }
+    heldMessages.clear();
 }
 
 } // namespace zorvel

@@ -27,4 +27,17 @@ struct CommandLineAnswer {
 // (-platform, -style, ...), written with one dash as Qt writes them. Needs no display.
 std::optional<CommandLineAnswer> answerCommandLine(const QStringList& arguments);
 
+// While one lives, Qt finding no window system it can open (no display at all, or one
+// it cannot reach) ends the program with exit status 1 and one sentence in Italian,
+// in place of Qt's English explanation and abort: create one just before the
+// application object and let it go once that object exists. Whatever else Qt says
+// meanwhile is held back and passed on when it goes.
+class MissingDesktopAnswer {
+public:
+    MissingDesktopAnswer();
+    ~MissingDesktopAnswer();
+    MissingDesktopAnswer(const MissingDesktopAnswer&) = delete;
+    MissingDesktopAnswer& operator=(const MissingDesktopAnswer&) = delete;
+};
+
 } // namespace zorvel

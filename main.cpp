@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 
 #include <cstdio>
+#include <optional>
 
 int main(int argc, char* argv[]) {
     // --help and --version answer in the terminal and end the program, before anything
@@ -24,7 +25,9 @@ int main(int argc, char* argv[]) {
     }
 
     zorvel::preferX11(argc, argv);
+    std::optional<zorvel::MissingDesktopAnswer> missingDesktopAnswer(std::in_place);
     QApplication application(argc, argv);
+    missingDesktopAnswer.reset();
     zorvel::nameTheApplication();
     zorvel::useItalianQtTexts();
 

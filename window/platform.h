@@ -18,8 +18,8 @@
 namespace zorvel {
 
 // Where the user has not chosen a platform (QT_QPA_PLATFORM, -platform), prefers X11
-// (XWayland on a Wayland desktop) and falls back to Wayland: Wayland lets no client
-// keep itself on top. Call before the application object exists. Only the X11 and
+// (XWayland on a Wayland desktop) and falls back to Wayland where WAYLAND_DISPLAY names
+// one: Wayland lets no client keep itself on top. Call before the application object exists. Only the X11 and
 // Wayland build prefers: the Windows build has one platform.
 void preferX11(int argc, char* argv[]);
 

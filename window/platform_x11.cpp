@@ -409,8 +409,10 @@ void preferX11(int argc, char* argv[]) {
             return;
         }
     }
+    // Wayland only where a Wayland display is named: trying one that is not there
+    // would have its library complain in English before the program can explain.
     if (!qEnvironmentVariableIsEmpty("DISPLAY")) {
-        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+        qputenv("QT_QPA_PLATFORM", qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ? "xcb" : "xcb;wayland");
     }
 }
 
