@@ -203,8 +203,19 @@ class CentringTest(unittest.TestCase):
                 window = session.wait_for_window("Zorvel", owner=program)
                 frame_extents = wait_for("the window manager to frame the window",
                                          lambda: session.cardinals(window, "_NET_FRAME_EXTENTS"))
-                x, y, width, height = session.geometry(window)
-                corners = appearances(events.of(frame_of(session, window)), width)
+                frame, (left, _, top, _) = frame_of(session, window), frame_extents
+
+                # KWin maps a new frame at 1 x 1 in the screen's corner, where it shows
+                # nothing, and an instant later gives it its place and size and moves the
+                # client area into it: the window is measured once the frame holds it.
+                def framed():
+                    x, y, width, height = session.geometry(window)
+                    corners = appearances(events.of(frame), width)
+                    return (corners and (x - corners[-1][0], y - corners[-1][1]) == (left, top)
+                            and (corners, (x, y, width, height)))
+                corners, (x, y, width, height) = wait_for(
+                    "the frame to hold the window", framed,
+                    seen=lambda: f"client area {session.geometry(window)}, frame {frame_extents}")
                 # Where the client area stood at each, from where it stands in the frame now.
                 shown = [(cx + x - corners[-1][0], cy + y - corners[-1][1]) for cx, cy in corners]
                 off = off_centre(session, shown[0], (width, height), frame_extents)
