@@ -16,8 +16,13 @@ namespace {
 constexpr int largestHeightInMetres = 10;
 constexpr int centimetresPerMetre = 100;
 
-// Truncation toward zero to two decimals, never rounding.
-double truncateToHundredths(double value) { return std::trunc(value * 100) / 100; }
+// Truncation toward zero to two decimals, never rounding. The hundredths are named, so
+// that where doubles are computed in wider registers (x87), they are stored as a double,
+// overflowing to infinity beyond the double range as they do everywhere else.
+double truncateToHundredths(double value) {
+    const double hundredths = value * 100;
+    return std::trunc(hundredths) / 100;
+}
 
 // What is wrong with a text that did not read as a number: a number too far below
 // zero is first of all not positive, one too far above it too large.
