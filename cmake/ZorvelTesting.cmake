@@ -7,7 +7,7 @@
 # Registers the test <kind>.<name> with the label <kind>, so that every test's name
 # says what it checks and `ctest -L <kind>` runs one kind alone. Every test is
 # registered here, so that each gets the environment below and the launcher. The kinds are
-# evaluation, assets, window, desktop, robustness, fuzz and style.
+# evaluation, processors, assets, window, desktop, robustness, fuzz and style.
 #
 # Every test runs without the variables a user's desktop sets to scale the screen,
 # change the font resolution or pick a style or platform theme: the tests that need
