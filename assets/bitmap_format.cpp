@@ -3,44 +3,34 @@
 
 #include "assets/bitmap_format.h"
 
-#include <cstring>
-
 namespace zorvel::bitmap {
 namespace {
 
-constexpr qint32 largestSide = 4096;
+// The first 40 bytes of every info header, whatever its size.
+void appendHeaderStart(QByteArray& out, qsizetype headerSize, int width, int height, int bitsPerPixel,
+                       std::uint32_t compression, qsizetype imageBytes) {
+    appendU32(out, static_cast<std::uint32_t>(headerSize));
+    appendI32(out, width);
+    appendI32(out, height);
+    appendU16(out, 1); // planes
+    appendU16(out, static_cast<std::uint16_t>(bitsPerPixel));
+    appendU32(out, compression);
+    appendU32(out, static_cast<std::uint32_t>(imageBytes));
+    appendI32(out, pixelsPerMetre);
+    appendI32(out, pixelsPerMetre);
+    appendU32(out, 0); // colours used: all the table holds
+    appendU32(out, 0); // important colours: all
+}
 
-// The pixels of one bitmap whose info header starts at infoAt and whose rows start
-// at pixelsAt.
-std::optional<QImage> readPixels(QByteArrayView bytes, qsizetype infoAt, qsizetype pixelsAt, bool heightIncludesMask) {
-    if (infoAt < 0 || infoAt + infoHeaderSize > bytes.size()) {
-        return std::nullopt;
-    }
-    const InfoHeader header = readInfoHeader(bytes, infoAt);
-    const qint32 width = header.width;
-    const qint32 height = heightIncludesMask ? header.height / 2 : header.height;
-    const auto bitsPerPixel = static_cast<int>(header.bitsPerPixel);
-    // Positive heights only: the rows are stored bottom-up.
-    if (header.headerSize != infoHeaderSize || width <= 0 || height <= 0 || width > largestSide ||
-        height > largestSide || header.planes != 1 || header.compression != uncompressed ||
-        (bitsPerPixel != 24 && bitsPerPixel != 32)) {
-        return std::nullopt;
-    }
-    const qsizetype stride = rowStride(width, bitsPerPixel);
-    if (pixelsAt < 0 || pixelsAt + stride * height > bytes.size()) {
-        return std::nullopt;
-    }
-    // BGR and BGRA byte orders are the images' own layouts in memory.
-    QImage image(width, height, bitsPerPixel == 24 ? QImage::Format_BGR888 : QImage::Format_ARGB32);
-    if (image.isNull()) {
-        return std::nullopt;
-    }
-    const qsizetype rowBytes = qsizetype(width) * bitsPerPixel / 8;
-    for (int y = 0; y < height; ++y) {
-        const char* source = bytes.data() + pixelsAt + stride * (height - 1 - y);
-        std::memcpy(image.scanLine(y), source, static_cast<std::size_t>(rowBytes));
-    }
-    return image;
+// The version 4 header of a 32-bit bitmap whose bytes are blue, green, red, alpha:
+// the channel masks, the sRGB colour space, no end points, no gamma.
+void appendAlphaInfoHeader(QByteArray& out, int width, int height, qsizetype imageBytes) {
+    const qsizetype start = out.size();
+    appendHeaderStart(out, alphaInfoHeaderSize, width, height, 32, channelMasks, imageBytes);
+    for (const std::uint32_t mask : {0x00FF0000u, 0x0000FF00u, 0x000000FFu, 0xFF000000u})
+        appendU32(out, mask);
+    appendU32(out, 0x73524742); // LCS_sRGB, "sRGB"
+    out.append(alphaInfoHeaderSize - (out.size() - start), '\0');
 }
 
 } // namespace
@@ -89,17 +79,7 @@ InfoHeader readInfoHeader(QByteArrayView bytes, qsizetype at) {
 }
 
 void appendInfoHeader(QByteArray& out, int width, int height, int bitsPerPixel, qsizetype imageBytes) {
-    appendU32(out, static_cast<std::uint32_t>(infoHeaderSize));
-    appendI32(out, width);
-    appendI32(out, height);
-    appendU16(out, 1); // planes
-    appendU16(out, static_cast<std::uint16_t>(bitsPerPixel));
-    appendU32(out, uncompressed);
-    appendU32(out, static_cast<std::uint32_t>(imageBytes));
-    appendI32(out, pixelsPerMetre);
-    appendI32(out, pixelsPerMetre);
-    appendU32(out, 0); // colours used: all the table holds
-    appendU32(out, 0); // important colours: all
+    appendHeaderStart(out, infoHeaderSize, width, height, bitsPerPixel, uncompressed, imageBytes);
 }
 
 void appendPixelRows(QByteArray& out, const QImage& image, int bitsPerPixel) {
@@ -121,49 +101,37 @@ void appendPixelRows(QByteArray& out, const QImage& image, int bitsPerPixel) {
 QByteArray bitmapFile(const QImage& image, int bitsPerPixel) {
     const QImage pixels = image.convertToFormat(bitsPerPixel == 32 ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     const qsizetype pixelBytes = rowStride(pixels.width(), bitsPerPixel) * pixels.height();
-    const qsizetype pixelsAt = fileHeaderSize + infoHeaderSize;
+    const qsizetype pixelsAt = fileHeaderSize + (bitsPerPixel == 32 ? alphaInfoHeaderSize : infoHeaderSize);
     QByteArray out;
     out.reserve(pixelsAt + pixelBytes);
     out.append("BM", 2);
     appendU32(out, static_cast<std::uint32_t>(pixelsAt + pixelBytes));
     appendU32(out, 0); // reserved
     appendU32(out, static_cast<std::uint32_t>(pixelsAt));
-    appendInfoHeader(out, pixels.width(), pixels.height(), bitsPerPixel, pixelBytes);
+    if (bitsPerPixel == 32)
+        appendAlphaInfoHeader(out, pixels.width(), pixels.height(), pixelBytes);
+    else
+        appendInfoHeader(out, pixels.width(), pixels.height(), bitsPerPixel, pixelBytes);
     appendPixelRows(out, pixels, bitsPerPixel);
     return out;
 }
 
-std::optional<QImage> readBitmapFile(QByteArrayView file) {
-    if (file.size() < fileHeaderSize || file[0] != 'B' || file[1] != 'M') {
+std::optional<QByteArray> iconImageAsBitmap(QByteArrayView iconImage) {
+    if (iconImage.size() < infoHeaderSize)
         return std::nullopt;
-    }
-    return readPixels(file, fileHeaderSize, static_cast<qsizetype>(readU32(file, 10)), false);
-}
-
-std::optional<QImage> readBitmap(QByteArrayView bitmap) { return readPixels(bitmap, 0, infoHeaderSize, false); }
-
-std::optional<QImage> readIconImage(QByteArrayView image) { return readPixels(image, 0, infoHeaderSize, true); }
-
-QList<QImage> readIconFileTrueColourImages(QByteArrayView file) {
-    QList<QImage> images;
-    if (file.size() < iconDirectorySize || readU16(file, 2) != 1) {
-        return images;
-    }
-    const int count = readU16(file, 4);
-    for (int entry = 0; entry < count; ++entry) {
-        const qsizetype entryAt = iconDirectorySize + entry * iconEntrySize;
-        if (entryAt + iconEntrySize > file.size() || readU16(file, entryAt + 6) != 32) {
-            continue;
-        }
-        const auto imageAt = static_cast<qsizetype>(readU32(file, entryAt + 12));
-        if (imageAt > file.size()) {
-            continue;
-        }
-        if (const auto image = readIconImage(file.sliced(imageAt))) {
-            images.append(*image);
-        }
-    }
-    return images;
+    const InfoHeader header = readInfoHeader(iconImage, 0);
+    const std::int32_t height = header.height / 2;
+    if (header.headerSize != infoHeaderSize || header.width <= 0 || height <= 0 || header.planes != 1 ||
+        header.bitsPerPixel != 32 || header.compression != uncompressed)
+        return std::nullopt;
+    const qsizetype pixelBytes = rowStride(header.width, 32) * height;
+    if (pixelBytes > iconImage.size() - infoHeaderSize)
+        return std::nullopt;
+    QByteArray out;
+    out.reserve(alphaInfoHeaderSize + pixelBytes);
+    appendAlphaInfoHeader(out, header.width, height, pixelBytes);
+    out.append(iconImage.sliced(infoHeaderSize, pixelBytes));
+    return out;
 }
 
 } // namespace zorvel::bitmap

@@ -6,25 +6,27 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QImage>
-#include <QList>
 
 #include <cstdint>
 #include <optional>
 
-// The Windows bitmap format, read and written in one place: the .bmp file, the
+// The Windows bitmap format, written in one place: the .bmp file, the
 // device-independent bitmap it holds (as a Windows executable stores it too), and the
-// images of an icon, which are bitmaps with a transparency mask. The program reads its
-// pictures and icon with it, straight from the resource bytes without an image plugin,
-// which keeps start-up and each calculation fast; the asset generator and the build's
-// png-to-bitmap tool write them with it; the tests take the files apart with it.
+// images of an icon, which are bitmaps with a transparency mask. The asset generator
+// and the build's png-to-bitmap tool write them with it; the tests take the files
+// apart with it. The program itself decodes them with Qt's own bitmap reader, which
+// builds each pixel from the stored bytes and so gives the same pixels on any byte
+// order.
 namespace zorvel::bitmap {
 
 constexpr qsizetype fileHeaderSize = 14;
 constexpr qsizetype infoHeaderSize = 40;
 constexpr qsizetype iconDirectorySize = 6;
 constexpr qsizetype iconEntrySize = 16;
-constexpr std::uint32_t uncompressed = 0;     // BI_RGB
-constexpr std::int32_t pixelsPerMetre = 2834; // 72 dots per inch
+constexpr qsizetype alphaInfoHeaderSize = 108; // the version 4 header, with channel masks
+constexpr std::uint32_t uncompressed = 0;      // BI_RGB
+constexpr std::uint32_t channelMasks = 3;      // BI_BITFIELDS
+constexpr std::int32_t pixelsPerMetre = 2834;  // 72 dots per inch
 
 // Every number is stored least significant byte first. A read must lie inside bytes.
 std::uint8_t readU8(QByteArrayView bytes, qsizetype at);
@@ -56,26 +58,16 @@ void appendInfoHeader(QByteArray& out, int width, int height, int bitsPerPixel, 
 void appendPixelRows(QByteArray& out, const QImage& image, int bitsPerPixel);
 
 // A whole .bmp file: file header, info header and the rows at 24 bits (alpha dropped)
-// or 32 bits (alpha kept in the fourth byte).
+// or 32 bits (alpha kept in the fourth byte). A reader takes that fourth byte as alpha
+// only where the header says so, so a 32-bit file carries the version 4 header with
+// the masks of blue, green, red and alpha.
 QByteArray bitmapFile(const QImage& image, int bitsPerPixel);
 
-// The readers take bitmaps in the one form the program stores them: 24 or 32 bits per
-// pixel, no compression, no colour table, bottom-up rows. Anything else, or bytes too
-// short for what the header says, gives nothing.
-
-// A .bmp file: the 14-byte file header, then the bitmap.
-std::optional<QImage> readBitmapFile(QByteArrayView file);
-
-// A bitmap as a Windows executable stores it (RT_BITMAP): the info header, then the
-// pixels.
-std::optional<QImage> readBitmap(QByteArrayView bitmap);
-
-// One image of an icon, as an icon file holds it and a Windows executable stores it
-// (RT_ICON): the info header with the transparency mask counted in its height, the
-// pixels, then the mask, which the 32-bit images leave to their alpha channel.
-std::optional<QImage> readIconImage(QByteArrayView image);
-
-// An icon file's images at 32 bits per pixel (the ones with an alpha channel).
-QList<QImage> readIconFileTrueColourImages(QByteArrayView file);
+// One 32-bit image of an icon, as an icon file holds it and a Windows executable stores
+// it (RT_ICON): the info header with the transparency mask counted in its height, the
+// pixels, then the mask, which the 32-bit images leave to their alpha channel. Returned
+// as a bitmap without file header that Qt's reader (format "dib") decodes with its
+// alpha; nothing for any other kind of image or bytes too short for their header.
+std::optional<QByteArray> iconImageAsBitmap(QByteArrayView iconImage);
 
 } // namespace zorvel::bitmap

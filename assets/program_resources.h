@@ -10,8 +10,8 @@
 
 // The pictures the program carries, read from wherever its platform keeps them: on
 // Windows the executable's own resources (bitmaps by id, the icon group), elsewhere
-// Qt's resource system. Both hold the bytes uncompressed, read in place by the DIB
-// reader. The build picks one of the two implementations.
+// Qt's resource system. Both hold the bytes uncompressed, decoded in place by Qt's
+// bitmap reader. The build picks one of the two implementations.
 namespace zorvel::resources {
 
 // The bitmap with the numeric id `id`, a new image every call; nothing where the

@@ -31,12 +31,20 @@ constexpr int iconGroupId = 1;
 constexpr qsizetype groupHeaderSize = 6; // reserved, type 1, count
 constexpr qsizetype groupEntrySize = 14; // as in an icon file, with the image's id last
 
+// A bitmap resource is a .bmp file without its file header, the form Qt reads as "dib".
+std::optional<QImage> decodedBitmap(QByteArrayView bytes) {
+    QImage image = QImage::fromData(bytes, "DIB");
+    if (image.isNull())
+        return std::nullopt;
+    return image;
+}
+
 } // namespace
 
-std::optional<QImage> bitmap(int id) { return bitmap::readBitmap(resourceBytes(RT_BITMAP, id, italian)); }
+std::optional<QImage> bitmap(int id) { return decodedBitmap(resourceBytes(RT_BITMAP, id, italian)); }
 
-// The true-colour images of the icon group (48, 32 and 16 pixels), as the icon
-// file reader takes them.
+// The true-colour images of the icon group (48, 32 and 16 pixels), each under a header
+// that makes Qt's reader keep its alpha.
 QList<QImage> windowIconImages() {
     QList<QImage> images;
     const QByteArrayView group = resourceBytes(RT_GROUP_ICON, iconGroupId, neutral);
@@ -48,7 +56,8 @@ QList<QImage> windowIconImages() {
         if (at + groupEntrySize > group.size() || qFromLittleEndian<quint16>(group.data() + at + 6) != 32)
             continue;
         const int imageId = qFromLittleEndian<quint16>(group.data() + at + 12);
-        if (const std::optional<QImage> image = bitmap::readIconImage(resourceBytes(RT_ICON, imageId, neutral)))
+        const std::optional<QByteArray> bytes = bitmap::iconImageAsBitmap(resourceBytes(RT_ICON, imageId, neutral));
+        if (const std::optional<QImage> image = bytes ? decodedBitmap(*bytes) : std::nullopt)
             images.append(*image);
     }
     return images;

@@ -156,20 +156,21 @@ TEST(IconFile, EverySizeShowsTheBlackScaleWithItsWhiteDial) {
     }
 }
 
+// The Windows program reads its icon's true-colour images, the file's last three
+// entries (48, 32 and 16 pixels), as Qt's bitmap reader takes them.
 TEST(IconFile, TrueColourImagesReadAsQtsOwnIconDecoderReadsThem) {
-    // The icon file's last three entries are its 32-bit images, 48, 32 and 16 pixels.
-    const QByteArray bytes = iconFile();
-    const QList<QImage> images = zorvel::bitmap::readIconFileTrueColourImages(QByteArrayView(bytes));
-    ASSERT_EQ(images.size(), 3);
+    const IconDirectory icon = readIconFile(iconFile());
     QImageReader reader(QStringLiteral(ZORVEL_SOURCE_DIR "/assets/icon/zorvel.ico"), "ico");
     ASSERT_EQ(reader.imageCount(), 9);
     for (int index = 6; index < 9; ++index) {
+        SCOPED_TRACE(testing::Message() << "entry " << index + 1);
+        const std::optional<QByteArray> bitmap = iconImageAsBitmap(icon.entries[index].image);
+        ASSERT_TRUE(bitmap.has_value());
         ASSERT_TRUE(reader.jumpToImage(index));
-        const QImage decodedByQt = reader.read();
-        EXPECT_EQ(images[index - 6].convertToFormat(QImage::Format_ARGB32),
-                  decodedByQt.convertToFormat(QImage::Format_ARGB32))
-            << decodedByQt.width() << " px";
+        EXPECT_EQ(QImage::fromData(*bitmap, "DIB").convertToFormat(QImage::Format_ARGB32),
+                  reader.read().convertToFormat(QImage::Format_ARGB32));
     }
+    EXPECT_FALSE(iconImageAsBitmap(icon.entries[0].image).has_value()) << "an 8-bit image";
 }
 
 // A title bar shows the icon on its own colour: the window's icon is the transparent
