@@ -8,17 +8,48 @@
 # keeps it as a tarball in the cache and updates it on later runs; each build unpacks a
 # fresh copy, installs only Build-Depends, builds, and runs pbuilder's autopkgtest hook.
 # The source package, the .deb, the build log and the tests' output end up in the
-# result folder.
-# Usage: build-debian-package.sh [<result folder>]   (as root; default build/debian)
+# result folder. The architecture is this machine's unless named: one whose programs
+# this processor runs natively (i386 on amd64) gets its own chroot and is built and
+# tested as Debian's machines for it would.
+# Usage: build-debian-package.sh [--architecture <arch>] [<result folder>]
+#        (as root; default: this machine's architecture, results in build/debian-<arch>)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 top=$PWD
 
+architecture=$(dpkg --print-architecture)
+if [ "${1:-}" = --architecture ]; then
+    architecture=${2:?--architecture needs a Debian architecture name, such as i386}
+    shift 2
+fi
+
 bash scripts/ensure-packages.sh debian
 
-result=$(mkdir -p "${1:-build/debian}" && cd "${1:-build/debian}" && pwd)
+# Some virtual machines refuse 32-bit x86 programs although their processor runs them;
+# there qemu runs them instead (binfmt_misc, the interpreter opened once so that it works
+# inside the chroot too). The probe is the smallest i386 program: exit(0).
+i386_runs_here() {
+    local probe
+    probe=$(mktemp)
+    printf '\177ELF\1\1\1\0\0\0\0\0\0\0\0\0\2\0\3\0\1\0\0\0\124\200\4\10\64\0\0\0\0\0\0\0\0\0\0\0\64\0\40\0\1\0\0\0\0\0\0\0' >"$probe"
+    printf '\1\0\0\0\0\0\0\0\0\200\4\10\0\200\4\10\135\0\0\0\135\0\0\0\5\0\0\0\0\20\0\0' >>"$probe"
+    printf '\61\333\270\1\0\0\0\315\200' >>"$probe" # xor ebx,ebx; mov eax,1; int 0x80
+    chmod +x "$probe"
+    local status=0
+    "$probe" 2>/dev/null || status=$?
+    rm -f "$probe"
+    return "$status"
+}
+if [ "$architecture" = i386 ] && ! i386_runs_here; then
+    echo "This machine does not run i386 programs itself: qemu-user-static runs them."
+    mountpoint -q /proc/sys/fs/binfmt_misc || mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc
+    printf '%s' ':qemu-i386:M::\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00:\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff:/usr/bin/qemu-i386-static:F' \
+        >/proc/sys/fs/binfmt_misc/register
+fi
+
+result=$(mkdir -p "${1:-build/debian-$architecture}" && cd "${1:-build/debian-$architecture}" && pwd)
 cache=${ZORVEL_PBUILDER_CACHE:-/var/cache/zorvel}
-base=$cache/pbuilder-bookworm-$(dpkg --print-architecture).tgz
+base=$cache/pbuilder-bookworm-$architecture.tgz
 
 # This machine's apt sources, whatever their format: the Debian 12 archive as the
 # mirror, its other suites (updates, security) as further lines.
@@ -42,12 +73,14 @@ othermirror=$(IFS='|'; echo "${other[*]}")
 
 started=$SECONDS
 mkdir -p "$cache"
-chroot_options=(--basetgz "$base" --distribution bookworm --mirror "$mirror" --othermirror "$othermirror")
-if [ -f "$base" ]; then
+chroot_options=(--basetgz "$base" --architecture "$architecture" --distribution bookworm
+                --mirror "$mirror" --othermirror "$othermirror")
+if [ -s "$base" ]; then
     pbuilder update "${chroot_options[@]}" --override-config
-else
-    pbuilder create "${chroot_options[@]}" \
-        --debootstrapopts --keyring=/usr/share/keyrings/debian-archive-keyring.gpg
+elif ! pbuilder create "${chroot_options[@]}" \
+        --debootstrapopts --keyring=/usr/share/keyrings/debian-archive-keyring.gpg; then
+    rm -f "$base" # a failed creation leaves an empty tarball that no later run could use
+    exit 1
 fi
 echo "Chroot ready in $((SECONDS - started)) s."
 
@@ -65,7 +98,7 @@ HOOK
 chmod +x "$work/hooks/B30keep-autopkgtest"
 
 started=$SECONDS
-pbuilder build --basetgz "$base" --buildresult "$result" --hookdir "$work/hooks" \
+pbuilder build --basetgz "$base" --architecture "$architecture" --buildresult "$result" --hookdir "$work/hooks" \
     --bindmounts "$work/autopkgtest" --logfile "$result/build.log" "$work"/zorvel_*.dsc
 cp "$work"/autopkgtest/* "$result/"
 echo "Built and tested in the chroot in $((SECONDS - started)) s; results in $result."

@@ -3,8 +3,9 @@
 
 """The Debian source package agrees with the project: the "build" lines of
 scripts/packages.list are exactly what debian/control's Build-Depends and Depends name
-(less what every Debian build machine has), packages.list has debhelper, and
-debian/changelog's newest entry carries the version of project().
+(less what every Debian build machine has), what it names for the tests alone (marked
+<!nocheck>) are "test" lines, packages.list has debhelper, and debian/changelog's newest
+entry carries the version of project().
 Usage: debian_packages.py <source folder> <project version>"""
 
 import re
@@ -21,10 +22,12 @@ def main(source, project_version):
         text = "".join(line for line in control if not line.startswith("#"))
     # Package names of the relation fields, without versions, alternatives or ${...}.
     fields = re.findall(r"^(?:Build-)?Depends:((?:.*\n)(?:[ \t].*\n)*)", text, re.MULTILINE)
-    named = {re.split(r"[\s(]", alternative.strip())[0] for value in fields
-             for alternative in re.split(r"[,|]", value)} - {""}
-    named = {name for name in named if not name.startswith(("${", "debhelper"))}
+    relations = [alternative.strip() for value in fields for alternative in re.split(r"[,|]", value)]
+    relations = [relation for relation in relations if relation and not relation.startswith(("${", "debhelper"))]
+    for_tests = {relation.split()[0] for relation in relations if "<!nocheck>" in relation}
+    named = {re.split(r"[\s(<]", relation)[0] for relation in relations} - for_tests
     build = {package for kind, package in listed if kind == "build"}
+    test = {package for kind, package in listed if kind == "test"}
     with open(f"{source}/debian/changelog", encoding="utf-8") as changelog:
         version = re.match(r"\S+ \(([^)-]+)", changelog.readline()).group(1)
 
@@ -32,6 +35,8 @@ def main(source, project_version):
               for name in sorted(named - build)]
     faults += [f"{name}: a \"build\" line of packages.list that debian/control leaves out"
                for name in sorted(build - named - BUILD_ESSENTIAL)]
+    faults += [f"{name}: marked <!nocheck> in debian/control, not a \"test\" line of packages.list"
+               for name in sorted(for_tests - test)]
     if "debhelper" not in {package for _, package in listed}:
         faults.append("debhelper: debian/control builds with it, packages.list does not list it")
     if version != project_version:
