@@ -39,7 +39,7 @@ void askToBeActive(QWidget& window);
 // The frame around the window as the window system announces it: on X11 the window
 // manager's _NET_FRAME_EXTENTS, on Windows the system's frame. Before an X11 window is
 // mapped, the window manager is asked for the frame it will draw, and its answer
-// waited for up to a fifth of a second. Nothing while none has been announced, or
+// waited for up to half a second. Nothing while none has been announced, or
 // where the platform tells nothing (Wayland).
 std::optional<QMargins> announcedFrame(const QWidget& window);
 
