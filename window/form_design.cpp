@@ -12,7 +12,6 @@ using enum ControlKind;
 using enum Background;
 using enum Border;
 using enum TextFit;
-using enum SheetColours;
 
 constexpr Qt::Alignment leftAligned = Qt::AlignLeft | Qt::AlignTop;
 constexpr Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
@@ -26,34 +25,34 @@ constexpr Colour darkRed = rgb(0xC0, 0x00, 0x00);
 
 // clang-format off
 constexpr std::array<ControlDesign, 26> controls{{
-//   name        kind     container  left  top   width height tab  text           text colour  background   fill   border    alignment    font          fit      sheet colours  accessible name  description
-    {"Frame2",   frame,   "",        2640, 120,  2175, 1335,  7,  "Peso Forma",  {},          system,      {},    standard, noAlignment, captionFont,  clipped, styled,       "",        ""},
-    {"MaxP",     label,   "Frame2",  1320, 720,  735,  255,   11, "",            {},          opaque,      {},    single,   centred,     regularFont,  whole,   styled,       "",        "Peso massimo della fascia normale, in chilogrammi"},
-    {"minP",     label,   "Frame2",  1320, 360,  735,  255,   10, "",            {},          opaque,      {},    single,   centred,     regularFont,  whole,   styled,       "",        "Peso minimo della fascia normale, in chilogrammi"},
-    {"Label5",   label,   "Frame2",  120,  720,  735,  255,   9,  "Massimo:",    {},          opaque,      {},    none,     leftAligned, regularFont,  whole,   styled,       "",        ""},
-    {"Label4",   label,   "Frame2",  120,  360,  735,  255,   8,  "Minimo:",     {},          opaque,      {},    none,     leftAligned, regularFont,  whole,   styled,       "",        ""},
-    {"Frame1",   frame,   "",        120,  120,  2415, 1335,  3,  "Dati",        {},          system,      {},    standard, noAlignment, captionFont,  clipped, styled,       "",        ""},
-    {"peso",     textBox, "Frame1",  720,  360,  615,  285,   0,  "",            {},          system,      {},    standard, middleLeft,  regularFont,  clipped, styled,       "Peso",    "Peso in chilogrammi"},
-    {"altezza",  textBox, "Frame1",  720,  720,  615,  285,   1,  "",            {},          system,      {},    standard, middleLeft,  regularFont,  clipped, styled,       "Altezza", "Altezza in centimetri o in metri"},
-    {"Command1", button,  "Frame1",  1440, 480,  855,  375,   4,  "Calcola",     {},          system,      {},    standard, noAlignment, regularFont,  clipped, styled,       "",        ""},
-    {"Label1",   label,   "Frame1",  120,  360,  495,  255,   6,  "Peso:",       {},          transparent, {},    none,     leftAligned, regularFont,  whole,   styled,       "",        ""},
+//   name        kind     container  left  top   width height tab  text           text colour  background   fill   border    alignment    font          fit      accessible name  description
+    {"Frame2",   frame,   "",        2640, 120,  2175, 1335,  7,  "Peso Forma",  {},          system,      {},    standard, noAlignment, captionFont,  clipped, "",        ""},
+    {"MaxP",     label,   "Frame2",  1320, 720,  735,  255,   11, "",            {},          opaque,      {},    single,   centred,     regularFont,  whole,   "",        "Peso massimo della fascia normale, in chilogrammi"},
+    {"minP",     label,   "Frame2",  1320, 360,  735,  255,   10, "",            {},          opaque,      {},    single,   centred,     regularFont,  whole,   "",        "Peso minimo della fascia normale, in chilogrammi"},
+    {"Label5",   label,   "Frame2",  120,  720,  735,  255,   9,  "Massimo:",    {},          opaque,      {},    none,     leftAligned, regularFont,  whole,   "",        ""},
+    {"Label4",   label,   "Frame2",  120,  360,  735,  255,   8,  "Minimo:",     {},          opaque,      {},    none,     leftAligned, regularFont,  whole,   "",        ""},
+    {"Frame1",   frame,   "",        120,  120,  2415, 1335,  3,  "Dati",        {},          system,      {},    standard, noAlignment, captionFont,  clipped, "",        ""},
+    {"peso",     textBox, "Frame1",  720,  360,  615,  285,   0,  "",            {},          system,      {},    standard, middleLeft,  regularFont,  clipped, "Peso",    "Peso in chilogrammi"},
+    {"altezza",  textBox, "Frame1",  720,  720,  615,  285,   1,  "",            {},          system,      {},    standard, middleLeft,  regularFont,  clipped, "Altezza", "Altezza in centimetri o in metri"},
+    {"Command1", button,  "Frame1",  1440, 480,  855,  375,   4,  "Calcola",     {},          system,      {},    standard, noAlignment, regularFont,  clipped, "",        ""},
+    {"Label1",   label,   "Frame1",  120,  360,  495,  255,   6,  "Peso:",       {},          transparent, {},    none,     leftAligned, regularFont,  whole,   "",        ""},
     // "Alteza:" with one t is the caption as designed, on purpose: not a slip for "Altezza:".
-    {"Label2",   label,   "Frame1",  120,  720,  615,  255,   5,  "Alteza:",     {},          transparent, {},    none,     leftAligned, regularFont,  whole,   styled,       "",        ""},
-    {"Label6",   label,   "",        2040, 3840, 735,  255,   18, "Zorvel",      blue,        transparent, {},    none,     centred,     headingFont,  clipped, kept,         "",        ""},
-    {"Line1",    line,    "",        2400, 4380, 0,    220,   noTabIndex, "",    {},          unfilled,     {},    none,     noAlignment, regularFont,  clipped, kept,         "",        ""},
-    {"segue",    label,   "",        4560, 4320, 375,  375,   17, "",            {},          opaque,      {},    single,   noAlignment, regularFont,  clipped, kept,         "Classe successiva", ""},
-    {"poi",      label,   "",        0,    4320, 375,  375,   16, "",            {},          opaque,      {},    single,   noAlignment, regularFont,  clipped, kept,         "Classe precedente", ""},
-    {"adesso",   label,   "",        360,  4320, 4215, 375,   15, "",            {},          opaque,      {},    single,   noAlignment, regularFont,  clipped, kept,         "Classe attuale", ""},
-    {"dopo",     shape,   "",        4560, 4320, 375,  375,   noTabIndex, "",    {},          unfilled,     {},    outline,  noAlignment, regularFont,  clipped, styled,       "",        ""},
-    {"prima",    shape,   "",        0,    4320, 375,  375,   noTabIndex, "",    {},          unfilled,     {},    outline,  noAlignment, regularFont,  clipped, styled,       "",        ""},
-    {"Sp",       label,   "",        4080, 4680, 495,  255,   14, "Max",         {},          transparent, {},    none,     rightAligned, regularFont, whole,   styled,       "",        "Limite destro della scala"},
-    {"Dp",       label,   "",        360,  4680, 495,  255,   13, "Min",         {},          transparent, {},    none,     leftAligned, regularFont,  whole,   styled,       "",        "Limite sinistro della scala"},
-    {"tipoT",    label,   "",        120,  3600, 4695, 255,   12, "",            darkRed,     opaque,      {},    none,     centred,     headingFont,  whole,   kept,         "",        "Classe di peso"},
-    {"ora",      shape,   "",        360,  4320, 4215, 375,   noTabIndex, "",    {},          unfilled,     {},    outline,  noAlignment, regularFont,  clipped, styled,       "",        ""},
-    {"Image1",   image,   "",        1800, 1560, 1335, 1935,  noTabIndex, "",    {},          unfilled,     {},    none,     noAlignment, regularFont,  clipped, styled,       "Figura della classe", ""},
-    {"Label3",   label,   "",        2040, 4110, 615,  255,   2,  "Med",         white,       transparent, {},    none,     centred,     captionFont,  whole,   kept,         "",        "Indice di massa corporea"},
-    {"Shape2",   shape,   "",        120,  1500, 4695, 2050,  noTabIndex, "",    {},          filled,      white, outline,  noAlignment, regularFont,  clipped, styled,       "",        ""},
-    {"Shape1",   shape,   "",        1920, 4080, 855,  255,   noTabIndex, "",    {},          filled,      blue,  outline,  noAlignment, regularFont,  clipped, kept,         "",        ""},
+    {"Label2",   label,   "Frame1",  120,  720,  615,  255,   5,  "Alteza:",     {},          transparent, {},    none,     leftAligned, regularFont,  whole,   "",        ""},
+    {"Label6",   label,   "",        2040, 3840, 735,  255,   18, "Zorvel",      blue,        transparent, {},    none,     centred,     headingFont,  clipped, "",        ""},
+    {"Line1",    line,    "",        2400, 4380, 0,    220,   noTabIndex, "",    {},          unfilled,     {},    none,     noAlignment, regularFont,  clipped, "",        ""},
+    {"segue",    label,   "",        4560, 4320, 375,  375,   17, "",            {},          opaque,      {},    single,   noAlignment, regularFont,  clipped, "Classe successiva", ""},
+    {"poi",      label,   "",        0,    4320, 375,  375,   16, "",            {},          opaque,      {},    single,   noAlignment, regularFont,  clipped, "Classe precedente", ""},
+    {"adesso",   label,   "",        360,  4320, 4215, 375,   15, "",            {},          opaque,      {},    single,   noAlignment, regularFont,  clipped, "Classe attuale", ""},
+    {"dopo",     shape,   "",        4560, 4320, 375,  375,   noTabIndex, "",    {},          unfilled,     {},    outline,  noAlignment, regularFont,  clipped, "",        ""},
+    {"prima",    shape,   "",        0,    4320, 375,  375,   noTabIndex, "",    {},          unfilled,     {},    outline,  noAlignment, regularFont,  clipped, "",        ""},
+    {"Sp",       label,   "",        4080, 4680, 495,  255,   14, "Max",         {},          transparent, {},    none,     rightAligned, regularFont, whole,   "",        "Limite destro della scala"},
+    {"Dp",       label,   "",        360,  4680, 495,  255,   13, "Min",         {},          transparent, {},    none,     leftAligned, regularFont,  whole,   "",        "Limite sinistro della scala"},
+    {"tipoT",    label,   "",        120,  3600, 4695, 255,   12, "",            darkRed,     opaque,      {},    none,     centred,     headingFont,  whole,   "",        "Classe di peso"},
+    {"ora",      shape,   "",        360,  4320, 4215, 375,   noTabIndex, "",    {},          unfilled,     {},    outline,  noAlignment, regularFont,  clipped, "",        ""},
+    {"Image1",   image,   "",        1800, 1560, 1335, 1935,  noTabIndex, "",    {},          unfilled,     {},    none,     noAlignment, regularFont,  clipped, "Figura della classe", ""},
+    {"Label3",   label,   "",        2040, 4110, 615,  255,   2,  "Med",         white,       transparent, {},    none,     centred,     captionFont,  whole,   "",        "Indice di massa corporea"},
+    {"Shape2",   shape,   "",        120,  1500, 4695, 2050,  noTabIndex, "",    {},          filled,      white, outline,  noAlignment, regularFont,  clipped, "",        ""},
+    {"Shape1",   shape,   "",        1920, 4080, 855,  255,   noTabIndex, "",    {},          filled,      blue,  outline,  noAlignment, regularFont,  clipped, "",        ""},
 }};
 // clang-format on
 

@@ -50,13 +50,6 @@ enum class TextFit {
     whole,   // a result or a caption: drawn smaller, down to a legible size, then shortened with "…"
 };
 
-// What a control's colours do under a style sheet set for every program, by the user
-// (-stylesheet) or desktop-wide, which would paint over them.
-enum class SheetColours {
-    styled, // the window's designed palette, which the window restates in a sheet of its own
-    kept,   // its own text and background (none if transparent): it carries a result
-};
-
 struct FontDesign {
     double pointSize;
     bool bold;
@@ -90,7 +83,6 @@ struct ControlDesign {
     Qt::Alignment alignment;
     FontDesign font;
     TextFit fit;
-    SheetColours sheetColours;
     std::string_view accessibleName;        // empty: the text speaks for itself
     std::string_view accessibleDescription; // what a result label holds
 };

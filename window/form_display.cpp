@@ -6,7 +6,6 @@
 #include "design_conversions.h"
 #include "form_builder.h"
 #include "form_design.h"
-#include "window_look.h"
 
 #include "assets/class_pictures.h"
 
@@ -24,7 +23,6 @@ void setBoxColour(QLabel& box, Colour colour) {
     QPalette palette = box.palette();
     palette.setColor(QPalette::Window, toQColor(colour));
     box.setPalette(palette);
-    keepBackground(box, toQColor(colour));
 }
 
 } // namespace

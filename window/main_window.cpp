@@ -22,16 +22,15 @@ namespace zorvel {
 MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent), policy_(new WindowPolicy(*this)),
       failureMessage_(new FailureMessageBox(*this, [this] { returnToBoxToCorrect(); })) {
+    useDesignedLook(*this);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(toQString(form1Design.title));
     setWindowIcon(applicationIcon());
     setFont(designFont(form1Design.font));
-    useDesignedPalette(*this);
     setFixedSize(twipsToPixels(form1Design.clientWidth), twipsToPixels(form1Design.clientHeight));
 
     controls_ = buildForm(*this, form1Controls());
     display_.emplace(*this, controls_);
-    keepWindowLook(*this, form1Controls());
     hints_ = new ClassHints(controls_);
     connect(controls_.command1, &QPushButton::clicked, this, &MainWindow::calcola);
     trimPastedText(*controls_.peso);
@@ -40,6 +39,7 @@ MainWindow::MainWindow(QWidget* parent)
     // one: its hints must come up then too.
     setAttribute(Qt::WA_AlwaysShowToolTips);
     controls_.peso->setFocus();
+    keepWindowLook(*this);
 }
 
 void MainWindow::calcola() {
