@@ -3,6 +3,7 @@
 
 #include "form_builder.h"
 
+#include "design_conversions.h"
 #include "fitting_label.h"
 #include "outline_effect.h"
 #include "shape_widget.h"
@@ -19,6 +20,7 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -145,37 +147,60 @@ void applyAppearance(const ControlDesign& control, QWidget& widget) {
     }
 }
 
+// The widgets made for a design, one per row, in its order, looked up by design name.
+class BuiltControls {
+public:
+    explicit BuiltControls(std::span<const ControlDesign> design) : design_(design) {}
+
+    void add(QWidget* widget) { widgets_.push_back(widget); }
+    QWidget& at(const ControlDesign& row) const {
+        return *widgets_.at(static_cast<std::size_t>(&row - design_.data()));
+    }
+
+    // Ends the program as it starts, naming the control, where the design lacks it,
+    // it is not built yet or it is not of the type its use needs.
+    template <typename Widget>
+    Widget& named(std::string_view name) const {
+        const auto row = std::ranges::find(design_, name, &ControlDesign::name);
+        const auto index = static_cast<std::size_t>(row - design_.begin());
+        auto* widget = index < widgets_.size() ? qobject_cast<Widget*>(widgets_[index]) : nullptr;
+        if (!widget) {
+            qFatal("The design has no %s named %s", Widget::staticMetaObject.className(), std::string(name).c_str());
+        }
+        return *widget;
+    }
+
+private:
+    std::span<const ControlDesign> design_;
+    std::vector<QWidget*> widgets_;
+};
+
 // Later siblings are drawn over earlier ones, so raise from the back to the front:
 // the windowless controls from the last row to the first, then the windowed ones.
-void stack(const QWidget& form, std::span<const ControlDesign> design) {
+void stack(std::span<const ControlDesign> design, const BuiltControls& built) {
     for (const bool windowed : {false, true}) {
         for (auto row = design.rbegin(); row != design.rend(); ++row) {
             if (isWindowed(row->kind) == windowed) {
-                builtControl<QWidget>(form, row->name).raise();
+                built.at(*row).raise();
             }
         }
     }
 }
 
-void orderTabs(const QWidget& form, std::span<const ControlDesign> design) {
+void orderTabs(std::span<const ControlDesign> design, const BuiltControls& built) {
     std::vector<const ControlDesign*> focusable;
     for (const ControlDesign& control : design) {
-        if (builtControl<QWidget>(form, control.name).focusPolicy() != Qt::NoFocus) {
+        if (built.at(control).focusPolicy() != Qt::NoFocus) {
             focusable.push_back(&control);
         }
     }
     std::ranges::sort(focusable, {}, &ControlDesign::tabIndex);
     for (std::size_t i = 1; i < focusable.size(); ++i) {
-        QWidget::setTabOrder(&builtControl<QWidget>(form, focusable[i - 1]->name),
-                             &builtControl<QWidget>(form, focusable[i]->name));
+        QWidget::setTabOrder(&built.at(*focusable[i - 1]), &built.at(*focusable[i]));
     }
 }
 
 } // namespace
-
-void missingControl(const char* typeName, std::string_view name) {
-    qFatal("The design has no %s named %s", typeName, std::string(name).c_str());
-}
 
 QRect pixelRect(const ControlDesign& control) {
     if (control.kind == ControlKind::line) {
@@ -190,30 +215,33 @@ QRect pixelRect(const ControlDesign& control) {
 }
 
 FormControls buildForm(QWidget& form, std::span<const ControlDesign> design) {
+    BuiltControls built(design);
     for (const ControlDesign& control : design) {
-        QWidget* container = control.container.empty() ? &form : &builtControl<QGroupBox>(form, control.container);
-        applyAppearance(control, *makeControl(control, container));
+        QWidget* container = control.container.empty() ? &form : &built.named<QGroupBox>(control.container);
+        QWidget* widget = makeControl(control, container);
+        applyAppearance(control, *widget);
+        built.add(widget);
     }
-    stack(form, design);
-    orderTabs(form, design);
+    stack(design, built);
+    orderTabs(design, built);
     for (const auto& [caption, box] : captionedBoxes) {
-        builtControl<QLabel>(form, caption).setBuddy(&builtControl<QLineEdit>(form, box));
+        built.named<QLabel>(caption).setBuddy(&built.named<QLineEdit>(box));
     }
     return FormControls{
-        .peso = &builtControl<QLineEdit>(form, "peso"),
-        .altezza = &builtControl<QLineEdit>(form, "altezza"),
-        .command1 = &builtControl<QPushButton>(form, "Command1"),
-        .label3 = &builtControl<QLabel>(form, "Label3"),
-        .minP = &builtControl<QLabel>(form, "minP"),
-        .maxP = &builtControl<QLabel>(form, "MaxP"),
-        .dp = &builtControl<QLabel>(form, "Dp"),
-        .sp = &builtControl<QLabel>(form, "Sp"),
-        .poi = &builtControl<QLabel>(form, "poi"),
-        .adesso = &builtControl<QLabel>(form, "adesso"),
-        .segue = &builtControl<QLabel>(form, "segue"),
-        .tipoT = &builtControl<QLabel>(form, "tipoT"),
-        .image1 = &builtControl<QLabel>(form, "Image1"),
-        .line1 = &builtControl<QWidget>(form, "Line1"),
+        .peso = &built.named<QLineEdit>("peso"),
+        .altezza = &built.named<QLineEdit>("altezza"),
+        .command1 = &built.named<QPushButton>("Command1"),
+        .label3 = &built.named<QLabel>("Label3"),
+        .minP = &built.named<QLabel>("minP"),
+        .maxP = &built.named<QLabel>("MaxP"),
+        .dp = &built.named<QLabel>("Dp"),
+        .sp = &built.named<QLabel>("Sp"),
+        .poi = &built.named<QLabel>("poi"),
+        .adesso = &built.named<QLabel>("adesso"),
+        .segue = &built.named<QLabel>("segue"),
+        .tipoT = &built.named<QLabel>("tipoT"),
+        .image1 = &built.named<QLabel>("Image1"),
+        .line1 = &built.named<QWidget>("Line1"),
     };
 }
 

@@ -3,20 +3,18 @@
 
 #pragma once
 
-#include "design_conversions.h"
 #include "form_design.h"
 
 #include "evaluation/evaluation.h"
 
 #include <QRect>
-#include <QWidget>
 
 #include <span>
-#include <string_view>
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QWidget;
 
 // Turns the design table into live widgets. Every control gets its design name as
 // its objectName, so that a person's tools, and the tests, see it by that name.
@@ -44,24 +42,10 @@ struct FormControls {
 
 // Creates the controls of `design` inside `form` (or inside their frame), sized in
 // logical pixels, stacked as the table orders them, with the tab order of their tab
-// indices and the captions of the text boxes as their buddies. A design that lacks
-// one of the controls the window works with, or a container, ends the program as it
-// starts, in every build, naming the control.
+// indices and the captions of the text boxes as their buddies, and hands back those
+// the window works with. A design that lacks one of them, or a container, ends the
+// program as it starts, in every build, naming the control.
 FormControls buildForm(QWidget& form, std::span<const ControlDesign> design);
-
-// Ends the program, naming the control of the design that the form lacks.
-[[noreturn]] void missingControl(const char* typeName, std::string_view name);
-
-// The control of a built form with this design name, of the type its use needs; a
-// form without it ends the program as it starts, naming the control.
-template <typename Widget>
-Widget& builtControl(const QWidget& form, std::string_view name) {
-    auto* widget = form.findChild<Widget*>(toQString(name));
-    if (!widget) {
-        missingControl(Widget::staticMetaObject.className(), name);
-    }
-    return *widget;
-}
 
 // The control's box in logical pixels, relative to its container.
 QRect pixelRect(const ControlDesign& control);

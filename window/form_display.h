@@ -16,7 +16,7 @@ namespace zorvel {
 // calculation has it.
 class FormDisplay final : public Display {
 public:
-    // The controls of a built form.
+    // The controls of a built form, which outlive it.
     FormDisplay(const QWidget& form, const FormControls& controls);
 
     void rewriteBox(Box box, std::string_view text) override;
@@ -32,7 +32,7 @@ private:
     QLabel& band(BandEnd end) const { return end == BandEnd::lowest ? *controls_.minP : *controls_.maxP; }
 
     const QWidget& form_;
-    FormControls controls_;
+    const FormControls& controls_;
 };
 
 } // namespace zorvel

@@ -3,6 +3,8 @@
 
 #include "hover_hints.h"
 
+#include "design_conversions.h"
+
 #include "evaluation/weight_classes.h"
 
 #include <QEvent>

@@ -15,6 +15,7 @@ namespace zorvel {
 // class is selected poi and segue keep the hints they have. Owned by the bar.
 class ClassHints : public QObject {
 public:
+    // The controls of a built form, which outlive it.
     explicit ClassHints(const FormControls& controls);
 
     // The class a press selected, whose colours the bar now shows.
@@ -26,7 +27,7 @@ protected:
 private:
     void name(QLabel& box) const;
 
-    FormControls controls_;
+    const FormControls& controls_;
     int categoria_ = 0;
 };
 

@@ -35,6 +35,7 @@ private:
     void returnToBoxToCorrect();
 
     WindowPolicy* policy_;
+    // Held here alone; the display and the hints work on them too.
     FormControls controls_{};
     std::optional<FormDisplay> display_;
     ClassHints* hints_ = nullptr;
