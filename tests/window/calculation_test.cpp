@@ -182,7 +182,7 @@ void CalculationTest::failureKeepsEarlierWrites() {
     QVERIFY2(shown.contains(boxNamed, Qt::CaseInsensitive), qPrintable(shown));
     QVERIFY2(!QApplication::activeModalWidget(), "a second message for one failure");
     // The keyboard is back in the box to correct, its text ready to be typed over.
-    QTRY_VERIFY(QApplication::focusWidget());
+    QVERIFY(QTest::qWaitFor([] { return QApplication::focusWidget() != nullptr; }));
     QCOMPARE(QApplication::focusWidget()->objectName(), boxNamed);
     QCOMPARE(control<QLineEdit>(qPrintable(boxNamed))->selectedText(),
              control<QLineEdit>(qPrintable(boxNamed))->text());
