@@ -15,7 +15,6 @@
 #        (as root; default: this machine's architecture, results in build/debian-<arch>)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-top=$PWD
 
 architecture=$(dpkg --print-architecture)
 if [ "${1:-}" = --architecture ]; then
@@ -86,7 +85,7 @@ echo "Chroot ready in $((SECONDS - started)) s."
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-(cd "$work" && dpkg-source --build "$top")
+bash scripts/make-debian-source-package.sh "$work" >/dev/null
 # pbuilder's example hook runs autopkgtest after the build; the next one keeps its summary
 # and output in a folder shared with this machine (the hook itself leaves failures to them).
 mkdir "$work/hooks" "$work/autopkgtest"

@@ -11,7 +11,6 @@
 #                                           zorvel-reprotest, made here if missing)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-top=$PWD
 
 bash scripts/ensure-packages.sh debian
 builder=zorvel-reprotest
@@ -25,7 +24,8 @@ trap 'rm -rf "$work"' EXIT
 # The source package unpacked one level down, so that the .deb, which dpkg-buildpackage
 # writes beside the tree, lands in the folder reprotest copies and gives to the other user.
 mkdir "$work/root"
-(cd "$work" && dpkg-source --build "$top" && dpkg-source --extract zorvel_*.dsc root/zorvel) >/dev/null
+source_package=$(bash scripts/make-debian-source-package.sh "$work/source")
+dpkg-source --extract "$source_package" "$work/root/zorvel" >/dev/null
 
 # reprotest 0.7.23 runs "sudo -h localhost ...", which Debian 12's sudo refuses ("a remote
 # host may only be specified when listing privileges"): a sudo first in PATH drops it.

@@ -2,10 +2,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 """The Debian source package agrees with the project: the "build" lines of
-scripts/packages.list are exactly what debian/control's Build-Depends and Depends name
-(less what every Debian build machine has), what it names for the tests alone (marked
-<!nocheck>) are "test" lines, packages.list has debhelper, and debian/changelog's newest
-entry carries the version of project().
+scripts/packages.list are exactly what debian/control's Build-Depends, Depends and
+Recommends name (less what every Debian build machine has), what it names for the tests
+alone (marked <!nocheck>) are "test" lines, packages.list has debhelper, and
+debian/changelog's newest entry carries the version of project() (before the Debian
+revision).
 Usage: debian_packages.py <source folder> <project version>"""
 
 import re
@@ -21,7 +22,7 @@ def main(source, project_version):
     with open(f"{source}/debian/control", encoding="utf-8") as control:
         text = "".join(line for line in control if not line.startswith("#"))
     # Package names of the relation fields, without versions, alternatives or ${...}.
-    fields = re.findall(r"^(?:Build-)?Depends:((?:.*\n)(?:[ \t].*\n)*)", text, re.MULTILINE)
+    fields = re.findall(r"^(?:Build-Depends|Depends|Recommends):((?:.*\n)(?:[ \t].*\n)*)", text, re.MULTILINE)
     relations = [alternative.strip() for value in fields for alternative in re.split(r"[,|]", value)]
     relations = [relation for relation in relations if relation and not relation.startswith(("${", "debhelper"))]
     for_tests = {relation.split()[0] for relation in relations if "<!nocheck>" in relation}
